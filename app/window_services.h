@@ -1,0 +1,36 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "calendar/calendar_day.h"
+#include "sun/location_list.h"
+
+namespace tevorin {
+
+// What the pages need of the main window and the desktop. The window fills it with the real services;
+// tests put fixed clocks, recorders and fake places in their place.
+struct WindowServices {
+  // Text of the selected place, empty when none is selected.
+  std::function<std::string()> placeName;
+  // The selected place's numbers, converted afresh on every call; throws ConversionError.
+  std::function<GeoLocation()> placeGeoLocation;
+  // Index of the page now shown: 0 month page, 1 Generate page, 2 Location & About.
+  std::function<int()> currentPage;
+  // Selects a page as a click on its tab would.
+  std::function<void(int)> showPage;
+  // Lets the toolkit process pending window events.
+  std::function<void()> yield;
+  // The local date from the system clock.
+  std::function<LocalDate()> today;
+  // Asks the desktop to open a file or web address; false when it refused.
+  std::function<bool(const std::string&)> openDocument;
+  // The folder of the program file: data files and settings live there.
+  std::filesystem::path programDir;
+  // The program always follows the diaspora rules and the Sephardi name forms.
+  bool inIsrael = false;
+  bool ashkenaziNames = false;
+};
+
+}  // namespace tevorin

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tevorin {
+
+// Degrees north and east positive; utcOffset in hours ahead of UTC in standard (winter) time.
+struct GeoLocation {
+  double latitude = 0;
+  double longitude = 0;
+  double utcOffset = 0;
+};
+
+// A place file that cannot be read; what() is "Cannot open file <full path>".
+class FileOpenError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Splits at CR LF, lone LF or lone CR; an empty line is an entry, a final line end adds none.
+std::vector<std::string> splitLines(std::string_view text);
+
+// Reads a whole text file as lines; throws FileOpenError.
+std::vector<std::string> readLines(const std::filesystem::path& file);
+
+// The place's own name: the text before the first comma, empty when there is none.
+std::string placeOwnName(std::string_view displayText);
+
+// The four place files, line for line, as text; numbers are converted when read.
+struct LocationList {
+  std::vector<std::string> names;
+  std::vector<std::string> latitudes;
+  std::vector<std::string> longitudes;
+  std::vector<std::string> utcOffsets;
+};
+
+inline constexpr const char* kPlaceFiles[4] = {"locco.dat", "lat.dat", "long.dat", "uto.dat"};
+// The place selected when nothing is stored: Jerusalem.
+inline constexpr int kDefaultPlaceIndex = 4935;
+
+// Loads the four files from dir in the order names, latitudes, longitudes, offsets; throws
+// FileOpenError at the first that cannot be read, with the lists read so far kept in `into`.
+void loadLocationList(const std::filesystem::path& dir, LocationList& into);
+
+// The GeoLocation at index; throws ConversionError for an entry that is not a number (an index past
+// a list's end reads as an empty entry).
+GeoLocation geoLocationAt(const LocationList& list, int index);
+
+}  // namespace tevorin
