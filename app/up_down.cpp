@@ -1,0 +1,69 @@
+#include "app/up_down.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <charconv>
+#include <string>
+
+#include "sun/number_text.h"
+
+namespace tevorin {
+
+namespace {
+
+// The field's number when it holds one; the arrows then continue from what the user typed.
+bool fieldNumber(const QLineEdit* field, int& value) {
+  const std::string text = field->text().toStdString();
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return error == std::errc() && end == text.data() + text.size();
+}
+
+QToolButton* arrowButton(Qt::ArrowType arrow, QWidget* parent) {
+  auto* button = new QToolButton(parent);
+  button->setArrowType(arrow);
+  button->setAutoRepeat(true);
+  button->setFocusPolicy(Qt::NoFocus);
+  button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  return button;
+}
+
+}  // namespace
+
+UpDown::UpDown(QLineEdit* field, int minimum, int maximum, QWidget* parent)
+    : QWidget(parent), field_(field), minimum_(minimum), maximum_(maximum), position_(minimum) {
+  fieldNumber(field_, position_);
+  position_ = std::clamp(position_, minimum_, maximum_);
+  up_ = arrowButton(Qt::UpArrow, this);
+  down_ = arrowButton(Qt::DownArrow, this);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(up_);
+  layout->addWidget(down_);
+  connect(up_, &QToolButton::clicked, this, &UpDown::stepUp);
+  connect(down_, &QToolButton::clicked, this, &UpDown::stepDown);
+  field_->installEventFilter(this);
+}
+
+void UpDown::step(int delta) {
+  int value = position_;
+  if (fieldNumber(field_, value)) position_ = std::clamp(value, minimum_, maximum_);
+  position_ = std::clamp(position_ + delta, minimum_, maximum_);
+  field_->setText(QString::fromStdString(integerText(position_)));
+}
+
+bool UpDown::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == field_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Up || key == Qt::Key_Down) {
+      step(key == Qt::Key_Up ? +1 : -1);
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace tevorin
