@@ -31,6 +31,18 @@ enum Weekday : int32_t { Sunday = 1, Monday, Tuesday, Wednesday, Thursday, Frida
 inline constexpr int32_t kMinSafeYear = 1;
 inline constexpr int32_t kMaxSafeYear = 9999;
 
+// True for a Gregorian leap year (proleptic rules).
+constexpr bool isGregorianLeapYear(int32_t year) {
+  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+// Days in a Gregorian month; any month above 12 gives 31, like CalendarDay::gregorianMonthLength.
+constexpr int32_t daysInGregorianMonth(int32_t month, int32_t year) {
+  if (month == 2) return isGregorianLeapYear(year) ? 29 : 28;
+  if (month == 4 || month == 6 || month == 9 || month == 11) return 30;
+  return 31;
+}
+
 // Today's local date, as the constructor and setGregorian use it for 0 arguments.
 struct LocalDate {
   int32_t year;
@@ -39,17 +51,20 @@ struct LocalDate {
 };
 LocalDate todayLocalDate();
 
-// One day at once as a Gregorian date, a Hebrew date, a weekday and an AbsoluteDay, plus the two rule
-// flags read by the holiday and portion lookups. A plain value: copy it freely.
+// One day at once as a Gregorian date, a Hebrew date, a weekday and an AbsoluteDay, plus the two
+// rule flags read by the holiday and portion lookups. A plain value: copy it freely.
 class CalendarDay {
  public:
-  // Starts from today's local date, then applies setGregorian(month, day, year); note the flag order.
-  CalendarDay(int32_t gregorianMonth, int32_t gregorianDay, int32_t gregorianYear, bool ashkenaziNames,
-              bool inIsrael);
+  // Starts from today's local date, then applies setGregorian(month, day, year); note the flag
+  // order.
+  CalendarDay(int32_t gregorianMonth, int32_t gregorianDay, int32_t gregorianYear,
+              bool ashkenaziNames, bool inIsrael);
 
-  // A 0 argument takes that part of today's date; a month above 12 and a day past the month's end clamp.
+  // A 0 argument takes that part of today's date; a month above 12 and a day past the month's end
+  // clamp, and so do a month or day below 1 and a year outside kMinSafeYear..kMaxSafeYear.
   void setGregorian(int32_t month, int32_t day, int32_t year);
-  // A 0 argument keeps the record's own Hebrew field; month and day clamp into the year.
+  // A 0 argument keeps the record's own Hebrew field; month and day clamp into the year, and a date
+  // outside the Gregorian years kMinSafeYear..kMaxSafeYear clamps to the first or last day of them.
   void setHebrew(int32_t month, int32_t day, int32_t year);
 
   CalendarDay& nextDay();

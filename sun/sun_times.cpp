@@ -1,0 +1,108 @@
+#include "sun/sun_times.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+
+namespace tevorin {
+
+namespace {
+
+constexpr double kPi = 3.141592653589793;
+constexpr double kRad = kPi * (1.0 / 180);
+// Half the sun's apparent diameter plus the refraction at the horizon, in degrees.
+constexpr double kSunDiameter = 0.53;
+constexpr double kRefraction = 0.5666666666666667;
+constexpr double kHourAngleClamp = 0.99999;
+constexpr char kNoSunrise[] = "--:--/--:--";
+
+// Whole days of the calendar date; years far outside any calendar are held where the day count
+// cannot overflow, and a value that is not a number counts as 0.
+int32_t truncatedWhole(float value) {
+  if (!(std::fabs(value) < 1e6F)) return std::isnan(value) ? 0 : (value < 0 ? -999999 : 999999);
+  return static_cast<int32_t>(value);
+}
+
+// Angle reduced to [0, 2 pi).
+double reduce(double x) {
+  const double turns = 0.5 * x / kPi;
+  double r = (turns - std::trunc(turns)) * 2 * kPi;
+  if (r < 0) r += 2 * kPi;
+  return r;
+}
+
+// Times past midnight lose a day and times before it gain one, once; an offset that does not
+// belong to the longitude can push a time further, and it is brought into the day in whole days.
+double wrapHours(double t) {
+  if (t > 24) {
+    t -= 24;
+  } else if (t < 0) {
+    t += 24;
+  }
+  if (t < 0 || t > 24) {
+    t = std::fmod(t, 24.0);
+    if (t < 0) t += 24;
+  }
+  return t;
+}
+
+// "h:mm", minutes truncated; returns the end of the written text.
+char* writeTime(char* out, double t) {
+  const auto hours = static_cast<int32_t>(t);
+  const int32_t minutes = std::min(59, static_cast<int32_t>((t - hours) * 60));
+  out = std::to_chars(out, out + 2, hours).ptr;
+  *out++ = ':';
+  *out++ = static_cast<char>('0' + minutes / 10);
+  *out++ = static_cast<char>('0' + minutes % 10);
+  return out;
+}
+
+}  // namespace
+
+std::string computeSunTimes(float latitude, float longitude, double utcOffset, float year,
+                            float month, float day) {
+  const int32_t y = truncatedWhole(year);
+  const int32_t m = truncatedWhole(month);
+  const int32_t dd = truncatedWhole(day);
+  const int32_t n = (-7 * (y + (m + 9) / 12)) / 4 + (275 * m) / 9 + dd + 367 * y;
+  // Days from 1 January 2000, always at noon Universal Time.
+  const double d = n - 730531.5 + 12 * (1.0 / 24);
+
+  const double meanLongitude = reduce(280.461 * kRad + 0.9856474 * kRad * d);
+  const double meanAnomaly = reduce(357.528 * kRad + 0.9856003 * kRad * d);
+  const double eclipticLongitude = reduce(meanLongitude + 1.915 * kRad * std::sin(meanAnomaly) +
+                                          0.02 * kRad * std::sin(2 * meanAnomaly));
+  const double obliquity = 23.439 * kRad - 0.0000004 * kRad * d;
+
+  const double rightAscension =
+      std::atan2(std::cos(obliquity) * std::sin(eclipticLongitude), std::cos(eclipticLongitude));
+  const double declination = std::asin(std::sin(obliquity) * std::sin(eclipticLongitude));
+
+  // Equation of time in minutes.
+  double delta = meanLongitude - rightAscension;
+  if (meanLongitude < kPi) delta += 2 * kPi;
+  const double equationOfTime = (1 - delta / kPi * 0.5) * 1440;
+
+  double altitude = (0.5 * kSunDiameter + kRefraction) * kRad;
+  if (latitude < 0) altitude = -altitude;
+  double x = std::tan(declination + altitude) * std::tan(latitude * kRad);
+  if (x > kHourAngleClamp) x = 1;
+  // Below -1 the sun stays under the horizon all day (a value that is not a number as well).
+  if (!(x >= -1)) return kNoSunrise;
+  const double halfDay = std::asin(x) + kPi * 0.5;
+
+  const double rise = wrapHours(12 - 12 * halfDay / kPi + utcOffset - longitude * (1.0 / 15) +
+                                equationOfTime * (1.0 / 60));
+  const double set = wrapHours(12 + 12 * halfDay / kPi + utcOffset - longitude * (1.0 / 15) +
+                               equationOfTime * (1.0 / 60));
+  if (!std::isfinite(rise) || !std::isfinite(set)) return kNoSunrise;
+
+  char text[16];
+  char* end = writeTime(text, rise);
+  *end++ = '/';
+  end = writeTime(end, set);
+  return std::string(text, end);
+}
+
+}  // namespace tevorin
