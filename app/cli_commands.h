@@ -1,0 +1,15 @@
+#pragma once
+
+#include <ostream>
+#include <span>
+#include <string_view>
+
+namespace tevorin::cli {
+
+// Each command takes the arguments after its name, prints its result to out and its one-line
+// complaint to err, and returns the process exit code (2 for a command line it cannot follow).
+
+// days FROM TO [--israel] [--ashkenazi] [--lat X --lon Y --utc Z]: one tab-separated line per day.
+int runDays(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
+
+}  // namespace tevorin::cli

@@ -1,0 +1,43 @@
+// tevorin-cli: the calendar engine for scripts, export and checking.
+#include <algorithm>
+#include <iostream>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "app/cli_commands.h"
+
+namespace {
+
+using tevorin::cli::runDays;
+
+struct Command {
+  std::string_view name;
+  std::string_view usage;
+  int (*run)(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
+};
+
+constexpr Command kCommands[] = {
+    {"days", "days FROM TO [--israel] [--ashkenazi] [--lat X --lon Y --utc Z]", runDays},
+};
+
+int usage(std::ostream& err) {
+  err << "usage:\n";
+  for (const Command& command : kCommands) err << "  tevorin-cli " << command.usage << '\n';
+  err << "Dates are written YYYY-MM-DD.\n";
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string_view> args(argv + 1, argv + argc);
+  if (args.empty()) return usage(std::cerr);
+  const auto* command = std::find_if(std::begin(kCommands), std::end(kCommands),
+                                     [&](const Command& c) { return c.name == args.front(); });
+  if (command == std::end(kCommands)) {
+    std::cerr << "tevorin-cli: unknown command '" << args.front() << "'\n";
+    return usage(std::cerr);
+  }
+  return command->run(std::span(args).subspan(1), std::cout, std::cerr);
+}
