@@ -1,0 +1,166 @@
+#include "app/settings_file.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <system_error>
+
+#include "sun/location_list.h"
+
+namespace tevorin {
+
+namespace {
+
+std::string_view trimmed(std::string_view text) {
+  const size_t first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+bool sameName(std::string_view a, std::string_view b) {
+  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+  return std::ranges::equal(a, b, [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+bool sectionName(std::string_view line, std::string_view& name) {
+  const std::string_view text = trimmed(line);
+  const size_t close = text.find(']');
+  if (text.empty() || text.front() != '[' || close == std::string_view::npos) return false;
+  name = trimmed(text.substr(1, close - 1));
+  return true;
+}
+
+bool keyAndValue(std::string_view line, std::string_view& key, std::string_view& value) {
+  const std::string_view text = trimmed(line);
+  const size_t equals = text.find('=');
+  if (text.empty() || text.front() == ';' || text.front() == '[' ||
+      equals == std::string_view::npos)
+    return false;
+  key = trimmed(text.substr(0, equals));
+  value = trimmed(text.substr(equals + 1));
+  return true;
+}
+
+// A line break inside a value would split it into lines the next read takes apart.
+std::string oneLine(std::string_view value) {
+  std::string line(value);
+  std::ranges::replace(line, '\r', ' ');
+  std::ranges::replace(line, '\n', ' ');
+  return line;
+}
+
+std::filesystem::path temporaryBeside(const std::filesystem::path& file) {
+  std::random_device random;
+  std::filesystem::path temporary = file;
+  temporary += "." + std::to_string(random()) + ".tmp";
+  return temporary;
+}
+
+bool flushToDisk(const std::filesystem::path& file) {
+  const int descriptor = ::open(file.c_str(), O_RDONLY);
+  if (descriptor < 0) return false;
+  const bool synced = ::fsync(descriptor) == 0;
+  return ::close(descriptor) == 0 && synced;
+}
+
+}  // namespace
+
+SettingsFile SettingsFile::read(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  if (!in) return {};
+  const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  return parse(text);
+}
+
+SettingsFile SettingsFile::parse(std::string_view text) {
+  constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+  if (text.starts_with(byteOrderMark)) text.remove_prefix(byteOrderMark.size());
+  SettingsFile settings;
+  settings.lines_ = splitLines(text);
+  return settings;
+}
+
+size_t SettingsFile::findSection(std::string_view section) const {
+  for (size_t i = 0; i < lines_.size(); ++i) {
+    std::string_view name;
+    if (sectionName(lines_[i], name) && sameName(name, section)) return i;
+  }
+  return lines_.size();
+}
+
+size_t SettingsFile::findKey(size_t header, std::string_view key, bool& found) const {
+  size_t last = header;
+  for (size_t i = header + 1; i < lines_.size(); ++i) {
+    std::string_view name, value;
+    if (sectionName(lines_[i], name)) break;
+    if (keyAndValue(lines_[i], name, value) && sameName(name, key)) {
+      found = true;
+      return i;
+    }
+    if (!trimmed(lines_[i]).empty()) last = i;
+  }
+  found = false;
+  return last + 1;
+}
+
+std::string SettingsFile::value(std::string_view section, std::string_view key,
+                                std::string_view fallback) const {
+  const size_t header = findSection(section);
+  if (header == lines_.size()) return std::string(fallback);
+  bool found = false;
+  const size_t line = findKey(header, key, found);
+  std::string_view name, value;
+  if (!found || !keyAndValue(lines_[line], name, value)) return std::string(fallback);
+  return std::string(value);
+}
+
+void SettingsFile::setValue(std::string_view section, std::string_view key,
+                            std::string_view value) {
+  const size_t header = findSection(section);
+  if (header == lines_.size()) {
+    if (!lines_.empty() && !trimmed(lines_.back()).empty()) lines_.emplace_back();
+    lines_.push_back("[" + std::string(section) + "]");
+    lines_.push_back(std::string(key) + "=" + oneLine(value));
+    return;
+  }
+  bool found = false;
+  const size_t line = findKey(header, key, found);
+  if (found) {
+    std::string_view written, old;
+    keyAndValue(lines_[line], written, old);
+    lines_[line] = std::string(written) + "=" + oneLine(value);
+  } else {
+    lines_.insert(lines_.begin() + static_cast<ptrdiff_t>(line),
+                  std::string(key) + "=" + oneLine(value));
+  }
+}
+
+std::string SettingsFile::text() const {
+  std::string text;
+  for (const std::string& line : lines_) text += line + "\r\n";
+  return text;
+}
+
+bool SettingsFile::write(const std::filesystem::path& file) const {
+  const std::filesystem::path temporary = temporaryBeside(file);
+  std::error_code error;
+  std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+  out << text();
+  out.close();
+  if (!out || !flushToDisk(temporary)) {
+    std::filesystem::remove(temporary, error);
+    return false;
+  }
+  std::filesystem::rename(temporary, file, error);
+  if (error) {
+    std::filesystem::remove(temporary, error);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace tevorin
