@@ -11,7 +11,8 @@ namespace {
 
 constexpr double kPi = 3.141592653589793;
 constexpr double kRad = kPi * (1.0 / 180);
-// Half the sun's apparent diameter plus the refraction at the horizon, in degrees.
+// Sunrise is the moment the sun's upper edge meets the horizon: half its apparent diameter plus the
+// refraction there (34 arc minutes), in degrees.
 constexpr double kSunDiameter = 0.53;
 constexpr double kRefraction = 0.5666666666666667;
 constexpr double kHourAngleClamp = 0.99999;
@@ -45,17 +46,6 @@ double wrapHours(double t) {
     if (t < 0) t += 24;
   }
   return t;
-}
-
-// "h:mm", minutes truncated; returns the end of the written text.
-char* writeTime(char* out, double t) {
-  const auto hours = static_cast<int32_t>(t);
-  const int32_t minutes = std::min(59, static_cast<int32_t>((t - hours) * 60));
-  out = std::to_chars(out, out + 2, hours).ptr;
-  *out++ = ':';
-  *out++ = static_cast<char>('0' + minutes / 10);
-  *out++ = static_cast<char>('0' + minutes % 10);
-  return out;
 }
 
 }  // namespace
@@ -96,12 +86,19 @@ std::string computeSunTimes(float latitude, float longitude, double utcOffset, f
                                 equationOfTime * (1.0 / 60));
   const double set = wrapHours(12 + 12 * halfDay / kPi + utcOffset - longitude * (1.0 / 15) +
                                equationOfTime * (1.0 / 60));
-  if (!std::isfinite(rise) || !std::isfinite(set)) return kNoSunrise;
+  return hoursText(rise) + '/' + hoursText(set);
+}
 
-  char text[16];
-  char* end = writeTime(text, rise);
-  *end++ = '/';
-  end = writeTime(end, set);
+std::string hoursText(double hours) {
+  if (!(hours >= 0 && hours <= 24)) return "--:--";
+  const auto whole = static_cast<int32_t>(hours);
+  // (hours - whole) * 60 can round up to 60 for a fraction just below one.
+  const int32_t minutes = std::min(59, static_cast<int32_t>((hours - whole) * 60));
+  char text[8];
+  char* end = std::to_chars(text, text + 2, whole).ptr;
+  *end++ = ':';
+  *end++ = static_cast<char>('0' + minutes / 10);
+  *end++ = static_cast<char>('0' + minutes % 10);
   return std::string(text, end);
 }
 
