@@ -12,4 +12,8 @@ namespace tevorin::cli {
 // days FROM TO [--israel] [--ashkenazi] [--lat X --lon Y --utc Z]: one tab-separated line per day.
 int runDays(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
 
+// html --month M --year Y --months N --out PATH [--israel] [--ashkenazi]
+//      [--place INDEX | --lat X --lon Y --utc Z]: writes an HTML calendar, its log lines on err.
+int runHtml(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
+
 }  // namespace tevorin::cli

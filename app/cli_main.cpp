@@ -10,6 +10,7 @@
 namespace {
 
 using tevorin::cli::runDays;
+using tevorin::cli::runHtml;
 
 struct Command {
   std::string_view name;
@@ -19,6 +20,10 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"days", "days FROM TO [--israel] [--ashkenazi] [--lat X --lon Y --utc Z]", runDays},
+    {"html",
+     "html --month M --year Y --months N --out PATH [--israel] [--ashkenazi] "
+     "[--place INDEX | --lat X --lon Y --utc Z]",
+     runHtml},
 };
 
 int usage(std::ostream& err) {

@@ -1,0 +1,77 @@
+#include "publish/replacement_file.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "publish/publish_error.h"
+#include "tests/publish/scratch_folder.h"
+
+namespace tevorin {
+namespace {
+
+using testing::folderEntries;
+using testing::readFile;
+using testing::ScratchFolder;
+using testing::writeFile;
+
+TEST(ReplacementFileTest, TargetChangesOnlyOnCommit) {
+  ScratchFolder folder;
+  const auto target = folder.path() / "calendar.html";
+  writeFile(target, "old");
+  {
+    ReplacementFile file(target);
+    file.write("new ");
+    file.write("text");
+    EXPECT_EQ(readFile(target), "old");
+    EXPECT_EQ(folderEntries(folder.path()).size(), 2u);
+    file.commit();
+  }
+  EXPECT_EQ(readFile(target), "new text");
+  EXPECT_EQ(folderEntries(folder.path()), std::set<std::string>{"calendar.html"});
+}
+
+TEST(ReplacementFileTest, AbandonedFileLeavesTheOldOneAndNoTrace) {
+  ScratchFolder folder;
+  const auto target = folder.path() / "calendar.html";
+  writeFile(target, "old");
+  {
+    ReplacementFile file(target);
+    file.write("half a calendar");
+  }
+  EXPECT_EQ(readFile(target), "old");
+  EXPECT_EQ(folderEntries(folder.path()), std::set<std::string>{"calendar.html"});
+}
+
+TEST(ReplacementFileTest, ReplacedFileKeepsItsPermissions) {
+  ScratchFolder folder;
+  const auto target = folder.path() / "calendar.html";
+  writeFile(target, "old");
+  const auto mode = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                    std::filesystem::perms::group_read;
+  std::filesystem::permissions(target, mode);
+  ReplacementFile file(target);
+  file.commit();
+  EXPECT_EQ(std::filesystem::status(target).permissions(), mode);
+}
+
+TEST(ReplacementFileTest, NewFileIsCreated) {
+  ScratchFolder folder;
+  const auto target = folder.path() / "new.html";
+  ReplacementFile file(target);
+  file.write("text");
+  file.commit();
+  EXPECT_EQ(readFile(target), "text");
+}
+
+TEST(ReplacementFileTest, TargetThatIsNoRegularFileIsRefused) {
+  ScratchFolder folder;
+  std::filesystem::create_directories(folder.path() / "folder");
+  EXPECT_THROW(ReplacementFile(folder.path() / "folder"), PublishError);
+  EXPECT_THROW(ReplacementFile(folder.path() / "missing" / "x.html"), PublishError);
+  EXPECT_EQ(folderEntries(folder.path()), std::set<std::string>{"folder"});
+}
+
+}  // namespace
+}  // namespace tevorin
