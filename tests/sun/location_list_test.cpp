@@ -1,0 +1,167 @@
+#include "sun/location_list.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "sun/number_text.h"
+
+namespace tevorin {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+TEST(LocationList, SplitLinesAtEveryKindOfLineEnd) {
+  struct Row {
+    const char* name;
+    std::string_view text;
+    Lines lines;
+  };
+  const Row rows[] = {
+      {"CR LF", "Alpha, X\r\nBeta, Y\r\n", {"Alpha, X", "Beta, Y"}},
+      {"LF", "Alpha, X\nBeta, Y\n", {"Alpha, X", "Beta, Y"}},
+      {"CR", "Alpha, X\rBeta, Y\r", {"Alpha, X", "Beta, Y"}},
+      {"no final line end", "Alpha, X\nBeta, Y", {"Alpha, X", "Beta, Y"}},
+      {"empty line", "Alpha, X\r\n\r\nGamma, Z\r\n", {"Alpha, X", "", "Gamma, Z"}},
+      {"empty lines with lone ends", "A\n\nB\r\rC", {"A", "", "B", "", "C"}},
+      {"LF CR is two ends", "A\n\rB", {"A", "", "B"}},
+      {"mixed", "A\r\nB\nC\rD", {"A", "B", "C", "D"}},
+      {"only a line end", "\r\n", {""}},
+      {"empty text", "", {}},
+      {"blank line", "  \n", {"  "}},
+  };
+  for (const Row& row : rows) EXPECT_EQ(splitLines(row.text), row.lines) << row.name;
+}
+
+TEST(LocationList, OwnNameIsTheTextBeforeTheFirstComma) {
+  EXPECT_EQ(placeOwnName("Jerusalem, Israel"), "Jerusalem");
+  EXPECT_EQ(placeOwnName("Washington, DC, USA"), "Washington");
+  EXPECT_EQ(placeOwnName(", Nowhere"), "");
+  EXPECT_EQ(placeOwnName("No comma"), "");
+  EXPECT_EQ(placeOwnName(""), "");
+}
+
+// A fresh directory of place files, removed at the end.
+class PlaceFiles : public testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = std::filesystem::temp_directory_path() /
+           ("tevorin_places_" + std::to_string(::getpid()) + "_" +
+            testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::remove_all(dir_);
+    std::filesystem::create_directories(dir_);
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+
+  void write(const char* name, std::string_view text) {
+    std::ofstream(dir_ / name, std::ios::binary) << text;
+  }
+
+  void writeAll(std::string_view lineEnd) {
+    const std::string end(lineEnd);
+    write("locco.dat", "Jerusalem, Israel" + end + end + "New York, USA" + end);
+    write("lat.dat", "31.78" + end + " 0 " + end + "40.71" + end);
+    write("long.dat", "35.22" + end + "0" + end + "-74.01" + end);
+    write("uto.dat", "+2" + end + "0" + end + "-5" + end);
+  }
+
+  std::filesystem::path dir_;
+};
+
+TEST_F(PlaceFiles, EveryLineEndGivesTheSameLists) {
+  for (const std::string_view lineEnd : {"\r\n", "\n", "\r"}) {
+    writeAll(lineEnd);
+    LocationList list;
+    loadLocationList(dir_, list);
+    EXPECT_EQ(list.names, (Lines{"Jerusalem, Israel", "", "New York, USA"}));
+    EXPECT_EQ(list.latitudes, (Lines{"31.78", " 0 ", "40.71"}));
+    EXPECT_EQ(list.longitudes, (Lines{"35.22", "0", "-74.01"}));
+    EXPECT_EQ(list.utcOffsets, (Lines{"+2", "0", "-5"}));
+  }
+}
+
+TEST_F(PlaceFiles, EntriesAfterAnEmptyNameKeepTheirPlaces) {
+  writeAll("\r\n");
+  LocationList list;
+  loadLocationList(dir_, list);
+  const GeoLocation newYork = geoLocationAt(list, 2);
+  EXPECT_EQ(list.names[2], "New York, USA");
+  EXPECT_DOUBLE_EQ(newYork.latitude, 40.71);
+  EXPECT_DOUBLE_EQ(newYork.longitude, -74.01);
+  EXPECT_DOUBLE_EQ(newYork.utcOffset, -5);
+  // Blanks around the digits convert.
+  EXPECT_DOUBLE_EQ(geoLocationAt(list, 1).latitude, 0);
+}
+
+TEST_F(PlaceFiles, AMissingFileStopsTheLoadingWithItsFullPath) {
+  writeAll("\n");
+  std::filesystem::remove(dir_ / "long.dat");
+  LocationList list;
+  try {
+    loadLocationList(dir_, list);
+    FAIL() << "loaded without long.dat";
+  } catch (const FileOpenError& error) {
+    EXPECT_EQ(error.what(), "Cannot open file " + (dir_ / "long.dat").string());
+  }
+  // The lists read before the failure stay; the later ones were not read.
+  EXPECT_EQ(list.names.size(), 3U);
+  EXPECT_EQ(list.latitudes.size(), 3U);
+  EXPECT_TRUE(list.longitudes.empty());
+  EXPECT_TRUE(list.utcOffsets.empty());
+}
+
+TEST_F(PlaceFiles, ARelativePathIsReportedInFull) {
+  const std::filesystem::path before = std::filesystem::current_path();
+  std::filesystem::current_path(dir_);
+  try {
+    readLines("missing.dat");
+    ADD_FAILURE() << "read a missing file";
+  } catch (const FileOpenError& error) {
+    EXPECT_EQ(error.what(), "Cannot open file " + (dir_ / "missing.dat").string());
+  }
+  std::filesystem::current_path(before);
+}
+
+TEST_F(PlaceFiles, ADirectoryIsNotAFile) {
+  std::filesystem::create_directory(dir_ / "lat.dat");
+  EXPECT_THROW(readLines(dir_ / "lat.dat"), FileOpenError);
+}
+
+TEST_F(PlaceFiles, AnEmptyFileHasNoEntries) {
+  write("locco.dat", "");
+  EXPECT_TRUE(readLines(dir_ / "locco.dat").empty());
+}
+
+TEST(LocationList, EntriesThatAreNotNumbersFailWithTheirText) {
+  LocationList list;
+  list.names = {"Comma, Place", "Short, Place"};
+  list.latitudes = {"31,78", "10"};
+  list.longitudes = {"35.22", "20"};
+  list.utcOffsets = {"2"};
+  struct Row {
+    int index;
+    const char* message;
+  };
+  const Row rows[] = {
+      {0, "'31,78' is not a valid floating point value"},
+      // The offsets list is shorter: its missing entry reads as empty.
+      {1, "'' is not a valid floating point value"},
+      {-1, "'' is not a valid floating point value"},
+      {5, "'' is not a valid floating point value"},
+  };
+  for (const Row& row : rows) {
+    try {
+      geoLocationAt(list, row.index);
+      ADD_FAILURE() << "index " << row.index << " converted";
+    } catch (const ConversionError& error) {
+      EXPECT_STREQ(error.what(), row.message) << "index " << row.index;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tevorin
