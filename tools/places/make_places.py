@@ -24,6 +24,7 @@ Order: by display text, compared as lower-case ASCII. POPULATION_THRESHOLD is ch
 """
 
 import argparse
+import functools
 import json
 import subprocess
 import sys
@@ -132,7 +133,8 @@ def check_inputs():
         raise GeneratorError(f"tzdata.zi starts with {first!r}, not its version")
     version = first.removeprefix("# version ").strip()
     if (int(version[:4]), version[4:]) < MINIMUM_TZDATA:
-        raise GeneratorError(f"tzdata {version} is older than 2026a: upgrade Debian's tzdata")
+        minimum = "".join(map(str, MINIMUM_TZDATA))
+        raise GeneratorError(f"tzdata {version} is older than {minimum}: upgrade Debian's tzdata")
     return version
 
 
@@ -198,7 +200,7 @@ def ordered_list(places, threshold):
             region = f"{place.region}, " if len(group) > 1 and place.region else ""
             display = f"{place.name}, {region}{place.country}"
             shown.setdefault(display.lower(), []).append((display, place))
-    # Two places that still read alike (same name and region) keep only the one the user most likely means.
+    # Places that still read alike (same name and region) keep only the one a user most likely means.
     unique = [max(same, key=lambda e: (e[1].forced, e[1].population, -e[1].latitude, -e[1].longitude))
               for same in shown.values()]
     unique.sort(key=lambda e: (e[0].lower(), e[0]))
@@ -243,14 +245,13 @@ def zone_tab():
     return zones
 
 
-def standard_offset(zone, cache={}):
-    if zone not in cache:
-        with open(ZONEINFO_DIR / zone, "rb") as file:
-            info = ZoneInfo.from_file(file, key=zone)
-        offsets = [datetime(OFFSET_YEAR, month, 15, 12, tzinfo=timezone.utc).astimezone(info)
-                   .utcoffset().total_seconds() / 3600 for month in (1, 7)]
-        cache[zone] = min(offsets)
-    return cache[zone]
+@functools.cache
+def standard_offset(zone):
+    with open(ZONEINFO_DIR / zone, "rb") as file:
+        info = ZoneInfo.from_file(file, key=zone)
+    offsets = [datetime(OFFSET_YEAR, month, 15, 12, tzinfo=timezone.utc).astimezone(info)
+               .utcoffset().total_seconds() / 3600 for month in (1, 7)]
+    return min(offsets)
 
 
 def zones_found(entries):
