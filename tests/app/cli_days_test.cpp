@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct CliRun {
+  int exitCode;
+  std::string out;
+  std::string err;
+};
+
+// Runs the built tevorin-cli with the given argument text through the shell.
+CliRun runCli(const std::string& arguments, const std::string& redirectOut = "") {
+  const std::filesystem::path errFile =
+      std::filesystem::temp_directory_path() / ("tevorin_cli_err_" + std::to_string(::getpid()));
+  const std::string command = std::string(TEVORIN_BIN_DIR) + "/tevorin-cli " + arguments +
+                              redirectOut + " 2>" + errFile.string();
+  CliRun run{};
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (pipe == nullptr) {
+    ADD_FAILURE() << "cannot start " << command;
+    return run;
+  }
+  char buffer[1 << 16];
+  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+    run.out.append(buffer, n);
+  const int status = ::pclose(pipe);
+  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  std::ostringstream err;
+  err << std::ifstream(errFile).rdbuf();
+  run.err = err.str();
+  std::filesystem::remove(errFile);
+  return run;
+}
+
+std::vector<std::string> lines(const std::string& text) {
+  std::vector<std::string> result;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) result.push_back(line);
+  return result;
+}
+
+TEST(CliDays, PrintsOneLinePerDayWithSevenColumns) {
+  struct Row {
+    const char* arguments;
+    std::vector<std::string> expected;
+  };
+  const Row rows[] = {
+      {"days 2007-09-12 2007-09-13",
+       {"2007-09-12\tWednesday\t29 Elul 5767\tErev Rosh Hashanah\t\t\t5:22/17:48",
+        "2007-09-13\tThursday\t1 Tishri 5768\tRosh Hashanah\t\t\t5:23/17:46"}},
+      {"days 2007-01-01 2007-01-01", {"2007-01-01\tMonday\t11 Tevet 5767\t\t\t\t6:41/16:44"}},
+      {"days 2007-09-22 2007-09-22",
+       {"2007-09-22\tSaturday\t10 Tishri 5768\tYom Kippur\t\t\t5:29/17:34"}},
+      {"days 2006-10-21 2006-10-21 --ashkenazi",
+       {"2006-10-21\tSaturday\t29 Tishri 5767\t\t\tBereshis\t5:48/16:58"}},
+      {"days 2012-04-14 2012-04-14",
+       {"2012-04-14\tSaturday\t22 Nisan 5772\tPesach\tOmer 7\t\t5:12/18:05"}},
+      {"days 2012-04-14 2012-04-14 --israel",
+       {"2012-04-14\tSaturday\t22 Nisan 5772\t\tOmer 7\tShmini\t5:12/18:05"}},
+      {"days 2007-05-02 2007-05-03",
+       {"2007-05-02\tWednesday\t14 Iyar 5767\tPesach Sheni\tOmer 29\t\t4:54/18:17",
+        "2007-05-03\tThursday\t15 Iyar 5767\t\tOmer 30\t\t4:53/18:18"}},
+      {"days 2008-05-23 2008-05-23",
+       {"2008-05-23\tFriday\t18 Iyar 5768\t\tLag B'Omer\t\t4:39/18:32"}},
+      {"days 2008-03-07 2008-03-08",
+       {"2008-03-07\tFriday\t30 Adar I 5768\t\t\t\t6:00/17:39",
+        "2008-03-08\tSaturday\t1 Adar II 5768\t\t\tPekudei\t5:59/17:40"}},
+      {"days 2007-06-21 2007-06-21 --lat 40.71 --lon -74.01 --utc -5",
+       {"2007-06-21\tThursday\t5 Tammuz 5767\t\t\t\t4:26/19:29"}},
+      {"days 2007-12-21 2007-12-21 --lat 78 --lon 15 --utc 1",
+       {"2007-12-21\tFriday\t12 Tevet 5768\t\t\t\t--:--/--:--"}},
+      {"days 0001-01-01 0001-01-01", {"0001-01-01\tMonday\t18 Tevet 3761\t\t\t\t6:40/16:39"}},
+      {"days 9999-12-31 9999-12-31", {"9999-12-31\tFriday\t28 Heshvan 13760\t\t\t\t5:54/17:20"}},
+  };
+  for (const Row& row : rows) {
+    const CliRun run = runCli(row.arguments);
+    EXPECT_EQ(run.exitCode, 0) << row.arguments;
+    EXPECT_EQ(lines(run.out), row.expected) << row.arguments;
+    EXPECT_EQ(run.err, "") << row.arguments;
+  }
+}
+
+TEST(CliDays, WholeSpanHasEveryDayOnce) {
+  const CliRun run = runCli("days 1600-01-01 2500-12-31");
+  ASSERT_EQ(run.exitCode, 0);
+  const std::vector<std::string> all = lines(run.out);
+  ASSERT_EQ(all.size(), 329084U);
+  EXPECT_EQ(all.front(), "1600-01-01\tSaturday\t14 Tevet 5360\t\t\tVayechi\t6:41/16:42");
+  EXPECT_EQ(all.back().substr(0, all.back().rfind('\t')), "2500-12-31\tFriday\t8 Tevet 6261\t\t\t");
+}
+
+TEST(CliDays, RefusesBadArgumentsWithOneLineAndExitCodeTwo) {
+  const char* bad[] = {
+      "days",
+      "days 2007-01-01",
+      "days 2007-01-01 2007-01-02 2007-01-03",
+      "days 2007-01-05 2007-01-01",
+      "days 2007-02-30 2007-03-01",
+      "days 2007-13-01 2007-13-02",
+      "days 2007/01/01 2007-01-02",
+      "days 2007-01-01 tomorrow",
+      "days 0000-12-31 2007-01-01",
+      "days 9999-12-31 10000-01-01",
+      "days 99999999999-01-01 99999999999-01-02",
+      "days 2007-01-01 2007-01-02 --bogus",
+      "days 2007-01-01 2007-01-02 --israel --israel",
+      "days 2007-01-01 2007-01-02 --lat 31,78 --lon 35.22 --utc 2",
+      "days 2007-01-01 2007-01-02 --lat nan --lon 35.22 --utc 2",
+      "days 2007-01-01 2007-01-02 --lat 91 --lon 35.22 --utc 2",
+      "days 2007-01-01 2007-01-02 --lat 31.78",
+      "days 2007-01-01 2007-01-02 --lat 31.78 --lon 35.22 --utc",
+  };
+  for (const char* arguments : bad) {
+    const CliRun run = runCli(arguments);
+    EXPECT_EQ(run.exitCode, 2) << arguments;
+    EXPECT_EQ(run.out, "") << arguments;
+    EXPECT_EQ(lines(run.err).size(), 1U) << arguments << ": " << run.err;
+    EXPECT_EQ(run.err.rfind("tevorin-cli days: ", 0), 0U) << arguments << ": " << run.err;
+  }
+}
+
+TEST(CliDays, TellsTheReasonOfARefusal) {
+  struct Row {
+    const char* arguments;
+    const char* message;
+  };
+  const Row rows[] = {
+      {"days 2007-01-05 2007-01-01",
+       "tevorin-cli days: TO (2007-01-01) is before FROM (2007-01-05)\n"},
+      {"days 10000-01-01 10000-01-02",
+       "tevorin-cli days: '10000-01-01': the year must lie within 1..9999\n"},
+      {"days 2007-01-01 2007-01-02 --lat 31,78 --lon 35.22 --utc 2",
+       "tevorin-cli days: --lat: '31,78' is not a valid floating point value\n"},
+      {"days 2007-01-01 2007-01-02 --zone 2", "tevorin-cli days: unknown option --zone\n"},
+  };
+  for (const Row& row : rows) EXPECT_EQ(runCli(row.arguments).err, row.message);
+}
+
+TEST(Cli, WithoutAKnownCommandShowsUsage) {
+  for (const char* arguments : {"", "weeks 2007-01-01 2007-01-02", "--help"}) {
+    const CliRun run = runCli(arguments);
+    EXPECT_EQ(run.exitCode, 2) << arguments;
+    EXPECT_EQ(run.out, "") << arguments;
+    EXPECT_NE(run.err.find("usage:"), std::string::npos) << arguments;
+    EXPECT_NE(run.err.find("tevorin-cli days FROM TO"), std::string::npos) << arguments;
+  }
+}
+
+TEST(CliDays, OutputThatCannotBeWrittenIsAFailure) {
+  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+  const CliRun run = runCli("days 2007-01-01 2007-12-31", " >/dev/full");
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err, "tevorin-cli days: the output could not be written\n");
+}
+
+}  // namespace
