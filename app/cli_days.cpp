@@ -1,6 +1,9 @@
 #include <charconv>
+#include <cstring>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "app/cli_commands.h"
 #include "app/cli_options.h"
@@ -16,36 +19,42 @@ namespace {
 
 // Lines are gathered and written in large blocks; a whole span of centuries is millions of lines.
 constexpr std::size_t kBlockSize = 1 << 16;
+// Every text of a line is a short constant or number; a line is well below this.
+constexpr std::size_t kLongestLine = 256;
 
-void appendNumber(std::string& line, int32_t value) {
-  char digits[12];
-  line.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+char* put(char* out, std::string_view text) {
+  std::memcpy(out, text.data(), text.size());
+  return out + text.size();
 }
 
-void appendDay(std::string& block, const CalendarDay& day, const GeoLocation& place) {
-  char date[16];
-  block.append(date,
-               writeIsoDate(date, day.gregorianYear(), day.gregorianMonth(), day.gregorianDay()));
-  block += '\t';
-  block += day.weekdayName();
-  block += '\t';
-  appendNumber(block, day.hebrewDay());
-  block += ' ';
-  block += day.hebrewMonthName();
-  block += ' ';
-  appendNumber(block, day.hebrewYear());
-  block += '\t';
-  block += holidayName(day).value_or(std::string_view());
-  block += '\t';
-  block += omerText(day);
-  block += '\t';
-  block += weeklyPortion(day).value_or(std::string_view());
-  block += '\t';
-  block += computeSunTimes(static_cast<float>(place.latitude), static_cast<float>(place.longitude),
-                           place.utcOffset, static_cast<float>(day.gregorianYear()),
-                           static_cast<float>(day.gregorianMonth()),
-                           static_cast<float>(day.gregorianDay()));
-  block += '\n';
+char* putNumber(char* out, int32_t value) {
+  return std::to_chars(out, out + 11, value).ptr;
+}
+
+char* putDay(char* out, const CalendarDay& day, const GeoLocation& place) {
+  out = writeIsoDate(out, day.gregorianYear(), day.gregorianMonth(), day.gregorianDay());
+  *out++ = '\t';
+  out = put(out, day.weekdayName());
+  *out++ = '\t';
+  out = putNumber(out, day.hebrewDay());
+  *out++ = ' ';
+  out = put(out, day.hebrewMonthName());
+  *out++ = ' ';
+  out = putNumber(out, day.hebrewYear());
+  *out++ = '\t';
+  out = put(out, holidayName(day).value_or(std::string_view()));
+  *out++ = '\t';
+  out = put(out, omerText(day));
+  *out++ = '\t';
+  out = put(out, weeklyPortion(day).value_or(std::string_view()));
+  *out++ = '\t';
+  out = put(out,
+            computeSunTimes(static_cast<float>(place.latitude), static_cast<float>(place.longitude),
+                            place.utcOffset, static_cast<float>(day.gregorianYear()),
+                            static_cast<float>(day.gregorianMonth()),
+                            static_cast<float>(day.gregorianDay())));
+  *out++ = '\n';
+  return out;
 }
 
 }  // namespace
@@ -71,18 +80,19 @@ int runDays(std::span<const std::string_view> args, std::ostream& out, std::ostr
     return 2;
   }
 
-  std::string block;
-  block.reserve(kBlockSize + 256);
+  std::vector<char> block(kBlockSize + kLongestLine);
+  char* end = block.data();
+  const auto writeBlock = [&] {
+    out.write(block.data(), end - block.data());
+    end = block.data();
+  };
   for (;;) {
-    appendDay(block, *day, options.place);
+    end = putDay(end, *day, options.place);
     if (day->absoluteDay() == last) break;
-    if (block.size() >= kBlockSize) {
-      out.write(block.data(), static_cast<std::streamsize>(block.size()));
-      block.clear();
-    }
+    if (static_cast<std::size_t>(end - block.data()) >= kBlockSize) writeBlock();
     day->nextDay();
   }
-  out.write(block.data(), static_cast<std::streamsize>(block.size()));
+  writeBlock();
   out.flush();
   if (!out) {
     err << "tevorin-cli days: the output could not be written\n";

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 namespace tevorin {
 
@@ -48,6 +49,22 @@ double wrapHours(double t) {
   return t;
 }
 
+// Writes hoursText(hours) at out; returns the end of the text.
+char* writeHours(char* out, double hours) {
+  if (!(hours >= 0 && hours <= 24)) {
+    std::memcpy(out, "--:--", 5);
+    return out + 5;
+  }
+  const auto whole = static_cast<int32_t>(hours);
+  // (hours - whole) * 60 can round up to 60 for a fraction just below one.
+  const int32_t minutes = std::min(59, static_cast<int32_t>((hours - whole) * 60));
+  out = std::to_chars(out, out + 2, whole).ptr;
+  *out++ = ':';
+  *out++ = static_cast<char>('0' + minutes / 10);
+  *out++ = static_cast<char>('0' + minutes % 10);
+  return out;
+}
+
 }  // namespace
 
 std::string computeSunTimes(float latitude, float longitude, double utcOffset, float year,
@@ -86,20 +103,16 @@ std::string computeSunTimes(float latitude, float longitude, double utcOffset, f
                                 equationOfTime * (1.0 / 60));
   const double set = wrapHours(12 + 12 * halfDay / kPi + utcOffset - longitude * (1.0 / 15) +
                                equationOfTime * (1.0 / 60));
-  return hoursText(rise) + '/' + hoursText(set);
+  char text[16];
+  char* end = writeHours(text, rise);
+  *end++ = '/';
+  end = writeHours(end, set);
+  return std::string(text, end);
 }
 
 std::string hoursText(double hours) {
-  if (!(hours >= 0 && hours <= 24)) return "--:--";
-  const auto whole = static_cast<int32_t>(hours);
-  // (hours - whole) * 60 can round up to 60 for a fraction just below one.
-  const int32_t minutes = std::min(59, static_cast<int32_t>((hours - whole) * 60));
   char text[8];
-  char* end = std::to_chars(text, text + 2, whole).ptr;
-  *end++ = ':';
-  *end++ = static_cast<char>('0' + minutes / 10);
-  *end++ = static_cast<char>('0' + minutes % 10);
-  return std::string(text, end);
+  return std::string(text, writeHours(text, hours));
 }
 
 }  // namespace tevorin
