@@ -16,4 +16,8 @@ int runDays(std::span<const std::string_view> args, std::ostream& out, std::ostr
 //      [--place INDEX | --lat X --lon Y --utc Z]: writes an HTML calendar, its log lines on err.
 int runHtml(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
 
+// today [--place INDEX | --lat X --lon Y --utc Z]: the notification area's text for today, its
+// carriage return printed as a line break.
+int runToday(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
+
 }  // namespace tevorin::cli

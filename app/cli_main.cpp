@@ -11,6 +11,7 @@ namespace {
 
 using tevorin::cli::runDays;
 using tevorin::cli::runHtml;
+using tevorin::cli::runToday;
 
 struct Command {
   std::string_view name;
@@ -24,6 +25,7 @@ constexpr Command kCommands[] = {
      "html --month M --year Y --months N --out PATH [--israel] [--ashkenazi] "
      "[--place INDEX | --lat X --lon Y --utc Z]",
      runHtml},
+    {"today", "today [--place INDEX | --lat X --lon Y --utc Z]", runToday},
 };
 
 int usage(std::ostream& err) {

@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "views/tray_text.h"
+
+namespace tevorin {
+namespace {
+
+struct CliRun {
+  int exitCode;
+  std::string out;
+  std::string err;
+};
+
+// Runs the tevorin-cli found in binDir, which reads the place files of binDir.
+CliRun runCli(const std::string& arguments, const std::filesystem::path& binDir = TEVORIN_BIN_DIR) {
+  const std::filesystem::path errFile = std::filesystem::temp_directory_path() /
+                                        ("tevorin_cli_today_err_" + std::to_string(::getpid()));
+  const std::string command =
+      (binDir / "tevorin-cli").string() + " " + arguments + " 2>" + errFile.string();
+  CliRun run{};
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (pipe == nullptr) {
+    ADD_FAILURE() << "cannot start " << command;
+    return run;
+  }
+  char buffer[4096];
+  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+    run.out.append(buffer, n);
+  const int status = ::pclose(pipe);
+  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  std::ostringstream err;
+  err << std::ifstream(errFile).rdbuf();
+  run.err = err.str();
+  std::filesystem::remove(errFile);
+  return run;
+}
+
+// The tooltip's text as a terminal shows it: the carriage return becomes a line break.
+std::string printed(const GeoLocation& place, std::string_view name) {
+  std::string text = trayTextFor(todayLocalDate(), place, name);
+  for (char& c : text)
+    if (c == '\r') c = '\n';
+  return text + '\n';
+}
+
+TEST(CliToday, PrintsTheTooltipTextForToday) {
+  struct Case {
+    const char* arguments;
+    GeoLocation place;
+    const char* name;
+  };
+  const Case cases[] = {
+      {"today", {31.78, 35.22, 2}, "Jerusalem, Israel"},
+      {"today --place 4935", {31.78, 35.22, 2}, "Jerusalem, Israel"},
+      {"today --lat 40.71 --lon -74.01 --utc -5", {40.71, -74.01, -5}, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.arguments);
+    const std::string before = printed(c.place, c.name);
+    const CliRun run = runCli(c.arguments);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    // A run across midnight may print either day.
+    if (run.out != before) EXPECT_EQ(run.out, printed(c.place, c.name));
+  }
+}
+
+TEST(CliToday, RefusesWhatItCannotFollow) {
+  struct Case {
+    const char* arguments;
+    int exitCode;
+    const char* complaint;
+  };
+  const Case cases[] = {
+      {"today --place 99999", 2, "--place: '99999' is outside 0..12427"},
+      {"today --place -1", 2, "--place: '-1' is outside 0..12427"},
+      {"today --place x", 2, "--place: 'x' is not a valid integer value"},
+      {"today --place", 2, "--place needs a value after it"},
+      {"today --place 1 --place 2", 2, "--place is given twice"},
+      {"today --place 1 --lat 3 --lon 4 --utc 1", 2, "exclude each other"},
+      {"today --lat 3", 2, "must be given together"},
+      {"today --israel", 2, "unknown option --israel"},
+      {"today tomorrow", 2, "unexpected argument 'tomorrow'"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.arguments);
+    const CliRun run = runCli(c.arguments);
+    EXPECT_EQ(run.exitCode, c.exitCode);
+    EXPECT_TRUE(run.out.empty()) << run.out;
+    EXPECT_NE(run.err.find(c.complaint), std::string::npos) << run.err;
+  }
+}
+
+// The program beside place files that cannot give today's place.
+class CliTodayPlaceFiles : public testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = std::filesystem::temp_directory_path() /
+           ("tevorin_cli_today_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir_);
+    std::filesystem::copy_file(std::filesystem::path(TEVORIN_BIN_DIR) / "tevorin-cli",
+                               dir_ / "tevorin-cli");
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+
+  void writePlaces(const char* names, const char* latitudes) {
+    std::ofstream(dir_ / "locco.dat") << names;
+    std::ofstream(dir_ / "lat.dat") << latitudes;
+    std::ofstream(dir_ / "long.dat") << "35.22\r\n";
+    std::ofstream(dir_ / "uto.dat") << "2\r\n";
+  }
+
+  std::filesystem::path dir_;
+};
+
+TEST_F(CliTodayPlaceFiles, ReportsAFailureAsOne) {
+  struct Case {
+    const char* what;
+    const char* names;  // nullptr: no place files at all
+    const char* latitudes;
+    const char* arguments;
+    const char* complaint;
+  };
+  const Case cases[] = {
+      {"no place files", nullptr, nullptr, "today", "Cannot open file "},
+      {"too few places for the default", "Jerusalem, Israel\r\n", "31.78\r\n", "today",
+       "the default place 4935 is outside 0..0"},
+      {"an empty place list", "", "", "today --place 0", "'0' is outside an empty place list"},
+      {"a latitude that is not a number", "Jerusalem, Israel\r\n", "31,78\r\n", "today --place 0",
+       "'31,78' is not a valid floating point value"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    if (c.names) writePlaces(c.names, c.latitudes);
+    const CliRun run = runCli(c.arguments, dir_);
+    EXPECT_NE(run.exitCode, 0);
+    EXPECT_TRUE(run.out.empty()) << run.out;
+    EXPECT_NE(run.err.find(c.complaint), std::string::npos) << run.err;
+  }
+}
+
+}  // namespace
+}  // namespace tevorin
