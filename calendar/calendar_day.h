@@ -86,7 +86,9 @@ class CalendarDay {
   std::string hebrewMonthName() const;
   std::string weekdayName() const;
 
-  // Calendar functions: a 0 month or year argument means the record's own field.
+  // Calendar functions: a 0 month or year argument means the record's own field. Years are those
+  // of the safe range (Hebrew years 3761 to 13760); hebrewToAbsolute takes the month lengths of
+  // its own year argument.
   int32_t gregorianMonthLength(int32_t month) const;
   AbsoluteDay gregorianToAbsolute(int32_t month, int32_t day, int32_t year) const;
   void absoluteToGregorian();

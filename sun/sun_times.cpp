@@ -34,19 +34,14 @@ double reduce(double x) {
   return r;
 }
 
-// Times past midnight lose a day and times before it gain one, once; an offset that does not
-// belong to the longitude can push a time further, and it is brought into the day in whole days.
+// A time past midnight loses a day, once, and one before midnight gains a day; an offset that does
+// not belong to the longitude can push a time further, and it is brought into the day in whole
+// days.
 double wrapHours(double t) {
-  if (t > 24) {
-    t -= 24;
-  } else if (t < 0) {
-    t += 24;
-  }
-  if (t < 0 || t > 24) {
-    t = std::fmod(t, 24.0);
-    if (t < 0) t += 24;
-  }
-  return t;
+  if (t > 24) t -= 24;
+  if (t >= 0 && t <= 24) return t;
+  t = std::fmod(t, 24.0);
+  return t < 0 ? t + 24 : t;
 }
 
 // Writes hoursText(hours) at out; returns the end of the text.

@@ -28,6 +28,10 @@ struct KnownDay {
   const char* expected;
 };
 
+void PrintTo(const KnownDay& row, std::ostream* os) {
+  *os << row.expected;
+}
+
 class KnownDays : public testing::TestWithParam<KnownDay> {};
 
 TEST_P(KnownDays, GregorianDateGivesHebrewDateAndWeekday) {
@@ -117,6 +121,14 @@ TEST(CalendarDay, EveryServedHebrewYearKeepsTheCalendarRules) {
     const bool leap = day.isHebrewLeapYear(0);
     ASSERT_TRUE(leap ? (length >= 383 && length <= 385) : (length >= 353 && length <= 355))
         << year << " has " << length << " days";
+    // The last day of a year is where a conversion's year search could start too high.
+    const CalendarDay eve =
+        gregorian(day.gregorianYear(), day.gregorianMonth(), day.gregorianDay()).previousDay();
+    const CalendarDay freshEve =
+        gregorian(eve.gregorianYear(), eve.gregorianMonth(), eve.gregorianDay());
+    ASSERT_EQ(describe(freshEve), describe(eve));
+    ASSERT_EQ(freshEve.hebrewDay(), 29);
+    ASSERT_EQ(freshEve.hebrewMonth(), Elul);
     const int32_t tishriWeekday = day.dayOfWeek();
     ASSERT_TRUE(tishriWeekday == Monday || tishriWeekday == Tuesday || tishriWeekday == Thursday ||
                 tishriWeekday == Saturday)
