@@ -1,46 +1,344 @@
 #include "views/month_page.h"
 
 #include <QComboBox>
-#include <QLabel>
+#include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTextEdit>
+#include <QToolTip>
+#include <string>
 
 #include "app/up_down.h"
 #include "app/window_services.h"
+#include "calendar/calendar_day.h"
+#include "calendar/holidays.h"
+#include "calendar/omer.h"
+#include "sun/number_text.h"
+#include "sun/sun_times.h"
+#include "views/day_box.h"
+#include "views/hover_label.h"
 
 namespace tevorin {
 
-// Scaffolding: the controls exist with their names; the month page's own work replaces the rest.
+namespace {
+
+constexpr int32_t kFirstYear = 1600;
+constexpr int32_t kLastYear = 2500;
+constexpr int kMonthPage = 0;
+constexpr int kFirstSaturdayBox = 7;
+
+constexpr QRgb kPageBackground = qRgb(0, 64, 128);
+constexpr QRgb kWhite = qRgb(255, 255, 255);
+constexpr QRgb kNavy = qRgb(0, 0, 128);
+constexpr QRgb kLime = qRgb(0, 255, 0);
+constexpr QRgb kRed = qRgb(255, 0, 0);
+
+// The lines of a day box, in the order they are appended.
+constexpr LineStyle kDayNumberLine{qRgb(0, 0, 0), true, 2, Qt::AlignLeft};
+constexpr LineStyle kHebrewDateLine{qRgb(0, 0, 255), false, 0, Qt::AlignHCenter};
+constexpr LineStyle kHolidayLine{qRgb(255, 0, 0), false, 0, Qt::AlignLeft};
+constexpr LineStyle kOmerLine{qRgb(0, 0, 0), false, 0, Qt::AlignLeft};
+
+struct WeekdayLabel {
+  const char* text;
+  int left;
+  QRgb color;
+};
+constexpr WeekdayLabel kWeekdayLabels[7] = {
+    {"Sunday", 36, kLime},     {"Monday", 122, kLime},   {"Tuesday", 208, kLime},
+    {"Wednesday", 290, kLime}, {"Thursday", 389, kLime}, {"Friday", 492, kLime},
+    {"Saturday", 572, kRed},
+};
+
+constexpr const char* kMonthNames[12] = {"January",   "February", "March",    "April",
+                                         "May",       "June",     "July",     "August",
+                                         "September", "October",  "November", "December"};
+
+QFont sansFont(int pixels) {
+  QFont font(QStringLiteral("Sans Serif"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(pixels);
+  return font;
+}
+
+void setTextStyle(QWidget* widget, int pixels, QRgb color, QPalette::ColorRole role) {
+  widget->setFont(sansFont(pixels));
+  QPalette palette = widget->palette();
+  palette.setColor(role, QColor::fromRgb(color));
+  widget->setPalette(palette);
+}
+
+QFrame* panel(QWidget* parent, int shape, const QRect& place) {
+  auto* frame = new QFrame(parent);
+  frame->setFrameStyle(shape);
+  frame->setGeometry(place);
+  return frame;
+}
+
+int32_t fieldNumber(const QLineEdit* field) {
+  return parseInteger(field->text().toStdString());
+}
+
+QString text(const std::string& value) {
+  return QString::fromStdString(value);
+}
+
+// The desktop's tooltip background: Saturdays and holidays stand out in it.
+QColor infoBackground() {
+  return QToolTip::palette().color(QPalette::ToolTipBase);
+}
+
+}  // namespace
+
 MonthPage::MonthPage(const WindowServices& services, QWidget* parent)
     : QWidget(parent), services_(services) {
   setObjectName("ScrollBox1");
-  MonthComboBox1 = new QComboBox(this);
-  MonthComboBox1->setObjectName("MonthComboBox1");
-  for (const char* name : {"January", "February", "March", "April", "May", "June", "July", "August",
-                           "September", "October", "November", "December"})
-    MonthComboBox1->addItem(name);
-  MonthEdit1 = new QLineEdit("3", this);
-  MonthEdit1->setObjectName("MonthEdit1");
-  MonthUpDown1 = new UpDown(MonthEdit1, 1, 12, this);
-  YearEdit1 = new QLineEdit("2007", this);
-  YearEdit1->setObjectName("YearEdit1");
-  YearUpDown1 = new UpDown(YearEdit1, 1600, 2500, this);
-  Generate = new QPushButton("&Generate", this);
-  MonthLabel1 = new QLabel(this);
-  HebYearLabel1 = new QLabel(this);
-  MessStaticText = new QLabel(this);
-  for (int i = 0; i < 7; ++i) MLabel[i] = new QLabel(this);
-  for (int i = 0; i < 42; ++i) RichEdit[i] = new QTextEdit(this);
+  setAutoFillBackground(true);
+  QPalette background = palette();
+  background.setColor(QPalette::Window, QColor::fromRgb(kPageBackground));
+  setPalette(background);
+
+  createMonthControls();
+  createHeaders();
+  createWeekdayLabels();
+  createDayBoxes();
+  createMessageBar();
 }
 
-void MonthPage::GenerateClick() {}
-void MonthPage::MonthEdit1Change() {}
-void MonthPage::MonthComboBox1Change() {}
-void MonthPage::YearEdit1Change() {}
-void MonthPage::RichEditEnter(int) {}
-void MonthPage::showMonth(int32_t, int32_t, bool, bool) {}
-void MonthPage::focusBox(int) {}
+void MonthPage::createMonthControls() {
+  panel(this, QFrame::Panel | QFrame::Sunken, QRect(18, 10, 189, 26));
+
+  MonthComboBox1 = new QComboBox(this);
+  MonthComboBox1->setObjectName("MonthComboBox1");
+  for (const char* name : kMonthNames) MonthComboBox1->addItem(name);
+  MonthComboBox1->setCurrentIndex(-1);
+  MonthComboBox1->setMaxVisibleItems(12);
+  MonthComboBox1->setGeometry(21, 13, 79, 21);
+  setTextStyle(MonthComboBox1, 11, kNavy, QPalette::Text);
+  setTextStyle(MonthComboBox1, 11, kNavy, QPalette::ButtonText);
+  connect(MonthComboBox1, &QComboBox::activated, this, [this] { MonthComboBox1Change(); });
+
+  MonthEdit1 = new QLineEdit("3", this);
+  MonthEdit1->setObjectName("MonthEdit1");
+  MonthEdit1->setGeometry(110, 13, 19, 21);
+  setTextStyle(MonthEdit1, 11, kNavy, QPalette::Text);
+  MonthUpDown1 = new UpDown(MonthEdit1, 1, 12, this);
+  MonthUpDown1->setObjectName("MonthUpDown1");
+  MonthUpDown1->setGeometry(129, 13, 15, 21);
+  connect(MonthEdit1, &QLineEdit::textChanged, this, [this] { MonthEdit1Change(); });
+
+  YearEdit1 = new QLineEdit("2007", this);
+  YearEdit1->setObjectName("YearEdit1");
+  YearEdit1->setGeometry(155, 13, 33, 21);
+  setTextStyle(YearEdit1, 11, kNavy, QPalette::Text);
+  YearUpDown1 = new UpDown(YearEdit1, kFirstYear, kLastYear, this);
+  YearUpDown1->setObjectName("YearUpDown1");
+  YearUpDown1->setGeometry(188, 13, 15, 21);
+  connect(YearEdit1, &QLineEdit::textChanged, this, [this] { YearEdit1Change(); });
+
+  // Out of the user's sight; its click is the one road to a render.
+  Generate = new QPushButton("&Generate", this);
+  Generate->setObjectName("Generate");
+  Generate->setGeometry(429, 13, 61, 20);
+  Generate->hide();
+  connect(Generate, &QPushButton::clicked, this, [this] { GenerateClick(); });
+}
+
+void MonthPage::createHeaders() {
+  auto* month = new HoverLabel(QString(), this);
+  month->setObjectName("MonthLabel1");
+  month->setGeometry(234, 13, 202, 19);
+  month->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+  setTextStyle(month, 16, kWhite, QPalette::WindowText);
+  MonthLabel1 = month;
+
+  auto* hebrew = new HoverLabel(QString(), this);
+  hebrew->setObjectName("HebYearLabel1");
+  hebrew->setGeometry(449, 13, 195, 19);
+  hebrew->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  setTextStyle(hebrew, 16, kWhite, QPalette::WindowText);
+  HebYearLabel1 = hebrew;
+}
+
+void MonthPage::createWeekdayLabels() {
+  for (int i = 0; i < 7; ++i) {
+    const WeekdayLabel& weekday = kWeekdayLabels[i];
+    auto* label = new HoverLabel(weekday.text, this);
+    label->setObjectName(QString("MLabel%1").arg(i + 1));
+    setTextStyle(label, 15, weekday.color, QPalette::WindowText);
+    // Wide enough for the bold text under the pointer.
+    QFont bold = label->font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    label->setGeometry(weekday.left, 46, metrics.horizontalAdvance(label->text()) + 2,
+                       metrics.height());
+    MLabel[i] = label;
+  }
+  panel(this, QFrame::Panel | QFrame::Raised, QRect(13, 66, 631, 6));
+}
+
+void MonthPage::createDayBoxes() {
+  QFont boxFont(QStringLiteral("Sans Serif"));
+  boxFont.setStyleHint(QFont::SansSerif);
+  boxFont.setPointSize(8);
+  for (int n = 1; n <= 42; ++n) {
+    auto* box = new DayBox(this);
+    box->setObjectName(QString("RichEdit%1").arg(n));
+    box->setFont(boxFont);
+    const int column = (n - 1) % 7 + 1;
+    const int row = (n - 1) / 7 + 1;
+    box->setGeometry(13 + 91 * (column - 1), 78 + 65 * (row - 1), 85, 59);
+    box->hide();
+    connect(box, &DayBox::entered, this, [this, n] { RichEditEnter(n); });
+    boxes_[n - 1] = box;
+    RichEdit[n - 1] = box;
+  }
+}
+
+void MonthPage::createMessageBar() {
+  MessStaticText = new QLabel(this);
+  MessStaticText->setObjectName("MessStaticText");
+  MessStaticText->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  MessStaticText->setGeometry(13, 472, 631, 18);
+  setTextStyle(MessStaticText, 11, kWhite, QPalette::WindowText);
+  MessStaticText->setToolTip("Select a day box for Sunrise/Sunset Time");
+}
+
+bool MonthPage::refuseYear(int32_t year) {
+  if (year >= kFirstYear && year <= kLastYear) return false;
+  MonthLabel1->setText("Year out of range");
+  return true;
+}
+
+void MonthPage::focusFirstSaturdayOnThisPage() {
+  if (services_.currentPage() == kMonthPage) boxes_[kFirstSaturdayBox - 1]->setFocus();
+}
+
+void MonthPage::GenerateClick() {
+  const int32_t month = fieldNumber(MonthEdit1);
+  const int32_t year = fieldNumber(YearEdit1);
+  if (refuseYear(year)) return;
+  showMonth(month, year, services_.inIsrael, services_.ashkenaziNames);
+}
+
+void MonthPage::MonthEdit1Change() {
+  if (MonthEdit1->text().isEmpty()) return;
+  // Each setText below runs this handler for the corrected text to its end first.
+  if (fieldNumber(MonthEdit1) > 12) MonthEdit1->setText("12");
+  if (fieldNumber(MonthEdit1) <= 0) MonthEdit1->setText("1");
+  MonthComboBox1->setCurrentIndex(fieldNumber(MonthEdit1) - 1);
+  GenerateClick();
+  focusFirstSaturdayOnThisPage();
+}
+
+void MonthPage::MonthComboBox1Change() {
+  MonthEdit1->setText(text(integerText(MonthComboBox1->currentIndex() + 1)));
+  GenerateClick();
+}
+
+void MonthPage::YearEdit1Change() {
+  if (YearEdit1->text().isEmpty()) return;
+  if (!refuseYear(fieldNumber(YearEdit1))) GenerateClick();
+  focusFirstSaturdayOnThisPage();
+}
+
+void MonthPage::RichEditEnter(int n) {
+  MessStaticText->setText(boxHint(n));
+}
+
+QString MonthPage::boxHint(int n) const {
+  return n >= 1 && n <= 42 ? boxes_[n - 1]->hint() : QString();
+}
+
+std::string MonthPage::sunTimesOn(int32_t year, int32_t month, int32_t day) const {
+  if (!services_.hasPlace()) return kNoSunTimes;
+  const GeoLocation place = services_.placeGeoLocation();
+  return computeSunTimes(static_cast<float>(place.latitude), static_cast<float>(place.longitude),
+                         place.utcOffset, static_cast<float>(year), static_cast<float>(month),
+                         static_cast<float>(day));
+}
+
+bool MonthPage::yieldOvertaken(uint64_t render) {
+  services_.yield();
+  return renders_ != render;
+}
+
+void MonthPage::showMonth(int32_t gregorianMonth, int32_t gregorianYear, bool inIsrael,
+                          bool ashkenaziNames) {
+  const uint64_t render = ++renders_;
+  CalendarDay day(gregorianMonth, 1, gregorianYear, ashkenaziNames, inIsrael);
+  const int32_t days = day.gregorianMonthLength(0);
+  const std::string sunPrefix = " - Sunrise/Sunset: ";
+  const std::string placeSuffix = " - Location: " + services_.placeName();
+
+  MonthLabel1->setText(text(day.gregorianMonthName() + " " + integerText(gregorianYear)));
+
+  // A hidden box must not pass the focus on to its neighbours: each would show its stale detail.
+  for (DayBox* box : boxes_)
+    if (window()->focusWidget() == box) box->clearFocus();
+  for (DayBox* box : boxes_) box->hide();
+  if (yieldOvertaken(render)) return;
+  // A hidden box keeps no detail of an earlier month either.
+  for (DayBox* box : boxes_) {
+    box->clear();
+    box->setHint(QString());
+  }
+  if (yieldOvertaken(render)) return;
+  for (int n = 1; n <= 42; ++n)
+    boxes_[n - 1]->setBackground(n % 7 == 0 ? infoBackground() : QColor::fromRgb(kWhite));
+  if (yieldOvertaken(render)) return;
+
+  const int32_t firstBox = day.dayOfWeek();
+  const std::string firstHebrewMonth = day.hebrewMonthName();
+  const std::string firstHebrewYear = integerText(day.hebrewYear());
+
+  for (int32_t d = 1; d <= days; ++d) {
+    const std::string sunTimes = sunTimesOn(gregorianYear, gregorianMonth, d);
+    DayBox* box = boxes_[firstBox + d - 2];
+    box->appendLine(text(integerText(d)), kDayNumberLine);
+    box->appendLine(text(day.hebrewMonthName() + " " + integerText(day.hebrewDay())),
+                    kHebrewDateLine);
+    box->setHint(text(" " + day.weekdayName() + ", " + day.gregorianMonthName() + " " +
+                      integerText(d) + ", " + integerText(gregorianYear) + " - " +
+                      integerText(day.hebrewDay()) + " " + day.hebrewMonthName() + " " +
+                      integerText(day.hebrewYear()) + sunPrefix + sunTimes + placeSuffix));
+    box->show();
+    if (yieldOvertaken(render)) return;
+
+    if (const auto holiday = holidayName(day)) {
+      box->appendLine(text(std::string(*holiday)), kHolidayLine);
+      box->setBackground(infoBackground());
+      if (yieldOvertaken(render)) return;
+    }
+    if (omerDay(day) != 0) box->appendLine(text(omerText(day)), kOmerLine);
+    if (yieldOvertaken(render)) return;
+    day.nextDay();
+  }
+
+  day.previousDay();
+  std::string months = firstHebrewMonth;
+  if (day.hebrewMonthName() != firstHebrewMonth) months += "-" + day.hebrewMonthName();
+  std::string years = firstHebrewYear;
+  if (integerText(day.hebrewYear()) != firstHebrewYear)
+    years += "-" + integerText(day.hebrewYear());
+  HebYearLabel1->setText(text(months + " " + years));
+  for (int i = 0; i < 2; ++i)
+    if (yieldOvertaken(render)) return;
+
+  putCaretsAtStart();
+  yieldOvertaken(render);
+}
+
+void MonthPage::putCaretsAtStart() {
+  for (DayBox* box : boxes_) box->moveCursor(QTextCursor::Start);
+}
+
+void MonthPage::focusBox(int n) {
+  if (n < 1 || n > 42 || boxes_[n - 1]->isHidden()) return;
+  DayBox* box = boxes_[n - 1];
+  box->setFocus();
+  box->moveCursor(QTextCursor::Start);
+}
+
 void MonthPage::setWeekdayLabelsVisible(bool visible) {
   for (QLabel* label : MLabel) label->setVisible(visible);
 }

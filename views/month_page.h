@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <string>
 
 class QComboBox;
 class QLabel;
@@ -13,6 +14,7 @@ class QTextEdit;
 namespace tevorin {
 
 struct WindowServices;
+class DayBox;
 class UpDown;
 
 // The month page: one Gregorian month as a grid of 42 day boxes under two headers, with the month
@@ -23,18 +25,27 @@ class MonthPage : public QWidget {
  public:
   MonthPage(const WindowServices& services, QWidget* parent = nullptr);
 
+  // Reads the month and year fields and draws that month; a year outside 1600..2500 is refused.
+  // Throws ConversionError for a field that is not a whole number.
   void GenerateClick();
   void MonthEdit1Change();
+  // The user picked a month in the drop-down.
   void MonthComboBox1Change();
   void YearEdit1Change();
   // Day box n (1..42) gained the keyboard focus.
   void RichEditEnter(int n);
 
+  // Rebuilds the whole page for one month. A request for another month made during one of its
+  // yields wins: this render then stops and the page shows the later month, whole.
   void showMonth(int32_t gregorianMonth, int32_t gregorianYear, bool inIsrael, bool ashkenaziNames);
 
-  // Gives box n (1..42) the keyboard focus when it is shown.
+  // Gives box n (1..42) the keyboard focus, caret at the start, when it is shown.
   void focusBox(int n);
+  // Puts the caret at the start of every box, so each shows its first line.
+  void putCaretsAtStart();
   void setWeekdayLabelsVisible(bool visible);
+  // The detail text stored in box n (1..42).
+  QString boxHint(int n) const;
 
   QComboBox* MonthComboBox1 = nullptr;
   QLineEdit* MonthEdit1 = nullptr;
@@ -45,11 +56,28 @@ class MonthPage : public QWidget {
   QLabel* MonthLabel1 = nullptr;
   QLabel* HebYearLabel1 = nullptr;
   QLabel* MessStaticText = nullptr;
-  std::array<QLabel*, 7> MLabel{};      // MLabel1..MLabel7
+  std::array<QLabel*, 7> MLabel{};        // MLabel1..MLabel7
   std::array<QTextEdit*, 42> RichEdit{};  // RichEdit1..RichEdit42
 
  private:
+  void createMonthControls();
+  void createHeaders();
+  void createWeekdayLabels();
+  void createDayBoxes();
+  void createMessageBar();
+
+  // True when the year is refused; MonthLabel1 then says so.
+  bool refuseYear(int32_t year);
+  void focusFirstSaturdayOnThisPage();
+  // The day's sun times at the selected place, read and converted afresh.
+  std::string sunTimesOn(int32_t year, int32_t month, int32_t day) const;
+  // Lets the toolkit run pending events; true when a newer render ran meanwhile.
+  bool yieldOvertaken(uint64_t render);
+
   const WindowServices& services_;
+  std::array<DayBox*, 42> boxes_{};
+  // Counts renders started, so a render can tell that a newer one ran inside its yield.
+  uint64_t renders_ = 0;
 };
 
 }  // namespace tevorin

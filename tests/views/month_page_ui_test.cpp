@@ -1,0 +1,601 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QToolTip>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/up_down.h"
+#include "app/window_services.h"
+#include "sun/number_text.h"
+#include "sun/sun_times.h"
+#include "views/month_page.h"
+
+namespace tevorin {
+namespace {
+
+void ensureApplication() {
+  if (QCoreApplication::instance()) return;
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "month_page_ui_test";
+  static char* argv[] = {name, nullptr};
+  new QApplication(argc, argv);
+}
+
+constexpr GeoLocation kJerusalem{31.7833, 35.2333, 2};
+constexpr const char* kPlace = "Jerusalem, Israel";
+
+constexpr QRgb kBlack = qRgb(0, 0, 0);
+constexpr QRgb kBlue = qRgb(0, 0, 255);
+constexpr QRgb kRed = qRgb(255, 0, 0);
+constexpr QRgb kWhite = qRgb(255, 255, 255);
+
+QRgb infoBackground() {
+  return QToolTip::palette().color(QPalette::ToolTipBase).rgb();
+}
+
+struct Line {
+  std::string text;
+  QRgb color;
+  bool bold;
+  int pixelSize;
+  int alignment;
+  bool operator==(const Line&) const = default;
+};
+
+void PrintTo(const Line& line, std::ostream* out) {
+  *out << "{\"" << line.text << "\" #" << std::hex << line.color << std::dec
+       << (line.bold ? " bold " : " regular ") << line.pixelSize << "px align " << line.alignment
+       << "}";
+}
+
+std::vector<Line> linesOf(const QTextEdit* box) {
+  std::vector<Line> lines;
+  const QFont normal = box->document()->defaultFont();
+  for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
+    const QTextCharFormat format =
+        block.begin().atEnd() ? block.charFormat() : block.begin().fragment().charFormat();
+    lines.push_back({block.text().toStdString(), format.foreground().color().rgb(),
+                     format.fontWeight() >= QFont::Bold,
+                     QFontInfo(format.font().resolve(normal)).pixelSize(),
+                     static_cast<int>(block.blockFormat().alignment())});
+  }
+  return lines;
+}
+
+struct BoxState {
+  bool shown;
+  std::vector<Line> lines;
+  std::string hint;
+  QRgb background;
+  bool operator==(const BoxState&) const = default;
+};
+
+struct PageState {
+  std::string monthLabel;
+  std::string hebrewLabel;
+  std::vector<BoxState> boxes;
+  bool operator==(const PageState&) const = default;
+};
+
+void PrintTo(const PageState& page, std::ostream* out) {
+  *out << page.monthLabel << " / " << page.hebrewLabel;
+  for (size_t n = 0; n < page.boxes.size(); ++n) {
+    const BoxState& box = page.boxes[n];
+    *out << "\n  " << n + 1 << (box.shown ? " shown #" : " hidden #") << std::hex << box.background
+         << std::dec << " \"" << box.hint << "\"";
+    for (const Line& line : box.lines) {
+      *out << " ";
+      PrintTo(line, out);
+    }
+  }
+}
+
+class MonthPageTest : public ::testing::Test {
+ protected:
+  MonthPageTest() {
+    ensureApplication();
+    services.placeName = [this] { return placeName; };
+    services.hasPlace = [this] { return hasPlace; };
+    services.placeGeoLocation = [this] { return place(); };
+    services.currentPage = [this] { return currentPage; };
+    services.showPage = [](int) {};
+    services.yield = [this] {
+      ++yields;
+      // A copy: the hook may replace itself while it runs.
+      if (const std::function<void()> hook = onYield) hook();
+    };
+    services.today = [] { return LocalDate{2007, 9, 17}; };
+    services.openDocument = [](const std::string&) { return true; };
+    page = std::make_unique<MonthPage>(services);
+    page->resize(662, 503);
+    page->show();
+    page->activateWindow();
+    for (int i = 0; i < 100 && QApplication::activeWindow() != page.get(); ++i)
+      QApplication::processEvents();
+    // As the window starts: February 2007 in both month controls.
+    page->MonthComboBox1->setCurrentIndex(1);
+    page->MonthEdit1->setText("2");
+    yields = 0;
+  }
+
+  QTextEdit* box(int n) const { return page->RichEdit[n - 1]; }
+  int normalPixels() const { return QFontInfo(box(1)->document()->defaultFont()).pixelSize(); }
+
+  PageState state() const {
+    PageState now{
+        page->MonthLabel1->text().toStdString(), page->HebYearLabel1->text().toStdString(), {}};
+    for (int n = 1; n <= 42; ++n)
+      now.boxes.push_back({!box(n)->isHidden(), linesOf(box(n)), page->boxHint(n).toStdString(),
+                           box(n)->palette().color(QPalette::Base).rgb()});
+    return now;
+  }
+
+  // The month as the user gets it: year field first, then month field.
+  void showThroughFields(int month, int year) {
+    page->YearEdit1->setText(QString::number(year));
+    page->MonthEdit1->setText(QString::number(month));
+  }
+
+  std::string detail(const std::string& dates, int month, int day, int year) const {
+    const GeoLocation at = place();
+    return " " + dates + " - Sunrise/Sunset: " +
+           computeSunTimes(static_cast<float>(at.latitude), static_cast<float>(at.longitude),
+                           at.utcOffset, static_cast<float>(year), static_cast<float>(month),
+                           static_cast<float>(day)) +
+           " - Location: " + placeName;
+  }
+
+  WindowServices services;
+  std::string placeName = kPlace;
+  bool hasPlace = true;
+  std::function<GeoLocation()> place = [] { return kJerusalem; };
+  int currentPage = 0;
+  int yields = 0;
+  std::function<void()> onYield;
+  std::unique_ptr<MonthPage> page;
+};
+
+struct MonthCase {
+  int month;
+  int year;
+  int firstBox;
+  int lastBox;
+  const char* monthLabel;
+  const char* hebrewLabel;
+};
+
+TEST_F(MonthPageTest, EachMonthFillsTheBoxesOfItsDaysUnderBothHeaders) {
+  const MonthCase cases[] = {
+      {4, 2007, 1, 30, "April 2007", "Nisan-Iyar 5767"},            // starts on a Sunday
+      {2, 2009, 1, 28, "February 2009", "Shevat-Adar 5769"},        // exactly four rows
+      {9, 2007, 7, 36, "September 2007", "Elul-Tishri 5767-5768"},  // starts on a Saturday
+      {12, 2007, 7, 37, "December 2007", "Kislev-Tevet 5768"},      // the highest slot
+      {3, 2007, 5, 35, "March 2007", "Adar-Nisan 5767"},            //
+      {3, 2008, 7, 37, "March 2008", "Adar I-Adar II 5768"},        // a Hebrew leap year
+      {4, 2014, 3, 32, "April 2014", "Nisan 5774"},                 // inside one Hebrew month
+      {2, 2014, 7, 34, "February 2014", "Adar I 5774"},             //
+      {1, 1600, 7, 37, "January 1600", "Tevet-Shevat 5360"},        // the first supported month
+      {12, 2500, 4, 34, "December 2500", "Kislev-Tevet 6261"},      // the last
+  };
+  for (const MonthCase& c : cases) {
+    SCOPED_TRACE(c.monthLabel);
+    page->showMonth(c.month, c.year, false, false);
+    EXPECT_EQ(page->MonthLabel1->text().toStdString(), c.monthLabel);
+    EXPECT_EQ(page->HebYearLabel1->text().toStdString(), c.hebrewLabel);
+    for (int n = 1; n <= 42; ++n) {
+      SCOPED_TRACE("RichEdit" + std::to_string(n));
+      const bool holds = n >= c.firstBox && n <= c.lastBox;
+      ASSERT_EQ(!box(n)->isHidden(), holds);
+      const std::vector<Line> lines = linesOf(box(n));
+      const QRgb background = box(n)->palette().color(QPalette::Base).rgb();
+      if (n % 7 == 0) {
+        EXPECT_EQ(background, infoBackground());
+      }
+      if (!holds) continue;
+      ASSERT_GE(lines.size(), 2u);
+      EXPECT_EQ(lines[0], (Line{std::to_string(n - c.firstBox + 1), kBlack, true,
+                                normalPixels() + 2, Qt::AlignLeft}));
+      EXPECT_EQ(lines[1].color, kBlue);
+      EXPECT_FALSE(lines[1].bold);
+      EXPECT_EQ(lines[1].pixelSize, normalPixels());
+      EXPECT_EQ(lines[1].alignment, Qt::AlignHCenter);
+      const bool holiday = lines.size() > 2 && lines[2].color == kRed;
+      if (n % 7 != 0) {
+        EXPECT_EQ(background, holiday ? infoBackground() : kWhite);
+      }
+      EXPECT_EQ(box(n)->toolTip(), QString());
+      EXPECT_EQ(box(n)->textCursor().position(), 0);
+    }
+  }
+}
+
+TEST_F(MonthPageTest, BoxLinesCarryTheirOwnStyleInOrder) {
+  struct BoxCase {
+    int month, year, box;
+    std::vector<std::pair<std::string, QRgb>> lines;  // after the two date lines
+    QRgb background;
+  };
+  const BoxCase cases[] = {
+      // 16 Nisan: the second day of Pesach and the first of the Omer.
+      {4, 2007, 4, {{"Pesach", kRed}, {"Omer 1", kBlack}}, infoBackground()},
+      {4, 2007, 11, {{"Omer 8", kBlack}}, kWhite},  // an Omer day alone keeps white
+      {3, 2007, 8, {{"Purim", kRed}}, infoBackground()},
+      {3, 2007, 7, {}, infoBackground()},  // 13 Adar on a Saturday: no fast, still shaded
+      {2, 2008, 25, {{"Purim Katan", kRed}}, infoBackground()},
+  };
+  for (const BoxCase& c : cases) {
+    SCOPED_TRACE(std::to_string(c.month) + "/" + std::to_string(c.year) + " box " +
+                 std::to_string(c.box));
+    page->showMonth(c.month, c.year, false, false);
+    const std::vector<Line> lines = linesOf(box(c.box));
+    ASSERT_EQ(lines.size(), 2 + c.lines.size());
+    for (size_t i = 0; i < c.lines.size(); ++i)
+      EXPECT_EQ(lines[2 + i],
+                (Line{c.lines[i].first, c.lines[i].second, false, normalPixels(), Qt::AlignLeft}));
+    EXPECT_EQ(box(c.box)->palette().color(QPalette::Base).rgb(), c.background);
+  }
+}
+
+TEST_F(MonthPageTest, LeapYearAdarIsNamedAdarIInBoxAndDetail) {
+  page->showMonth(2, 2008, false, false);
+  const std::vector<Line> lines = linesOf(box(25));
+  ASSERT_GE(lines.size(), 2u);
+  EXPECT_EQ(lines[0].text, "20");
+  EXPECT_EQ(lines[1].text, "Adar I 14");
+  EXPECT_EQ(page->boxHint(25).toStdString(),
+            detail("Wednesday, February 20, 2008 - 14 Adar I 5768", 2, 20, 2008));
+}
+
+TEST_F(MonthPageTest, RenderingAgainGivesTheSamePage) {
+  page->showMonth(3, 2007, false, false);
+  const PageState first = state();
+  page->showMonth(9, 2007, false, false);
+  page->showMonth(3, 2007, false, false);
+  EXPECT_EQ(state(), first);
+}
+
+TEST_F(MonthPageTest, AnotherPlaceChangesOnlyTheDetailTexts) {
+  page->showMonth(3, 2007, false, false);
+  const PageState before = state();
+  placeName = "New York, USA";
+  place = [] { return GeoLocation{40.7142, -74.0064, -5}; };
+  page->showMonth(3, 2007, false, false);
+  PageState after = state();
+  EXPECT_EQ(after.boxes[7].hint, detail("Sunday, March 4, 2007 - 14 Adar 5767", 3, 4, 2007));
+  for (int n = 0; n < 42; ++n) {
+    if (before.boxes[n].shown) {
+      EXPECT_NE(after.boxes[n].hint, before.boxes[n].hint);
+    }
+    after.boxes[n].hint = before.boxes[n].hint;
+  }
+  EXPECT_EQ(after, before);
+}
+
+TEST_F(MonthPageTest, PlaceNumbersThatDoNotConvertStopTheRenderAtTheFirstDay) {
+  page->showMonth(3, 2007, false, false);
+  place = []() -> GeoLocation { throw ConversionError("'x' is not a valid floating point value"); };
+  EXPECT_THROW(page->showMonth(9, 2007, false, false), ConversionError);
+  EXPECT_EQ(page->MonthLabel1->text(), "September 2007");
+  EXPECT_EQ(page->HebYearLabel1->text(), "Adar-Nisan 5767");
+  for (int n = 1; n <= 42; ++n) EXPECT_TRUE(box(n)->isHidden()) << n;
+}
+
+TEST_F(MonthPageTest, WithoutAPlaceTheDetailsCarryDashesForTheSunTimes) {
+  hasPlace = false;
+  placeName = "";
+  place = []() -> GeoLocation { throw ConversionError("'' is not a valid floating point value"); };
+  page->showMonth(9, 2007, false, false);
+  EXPECT_EQ(page->HebYearLabel1->text(), "Elul-Tishri 5767-5768");
+  EXPECT_EQ(page->boxHint(7).toStdString(),
+            " Saturday, September 1, 2007 - 18 Elul 5767 - Sunrise/Sunset: --:--/--:-- - "
+            "Location: ");
+}
+
+TEST_F(MonthPageTest, SettingAFieldToItsOwnTextRunsNothingAndANewTextRendersAtOnce) {
+  page->YearEdit1->setText("2007");
+  page->MonthEdit1->setText("2");
+  EXPECT_EQ(yields, 0);
+  EXPECT_EQ(page->MonthLabel1->text(), "February 2007");
+  page->YearEdit1->setText("2008");
+  EXPECT_GT(yields, 0);
+  EXPECT_EQ(page->MonthLabel1->text(), "February 2008");
+}
+
+TEST_F(MonthPageTest, MonthFieldIsKeptWithinTheYear) {
+  struct Correction {
+    const char* typed;
+    const char* field;
+    int index;
+    const char* shown;
+  };
+  const Correction cases[] = {
+      {"13", "12", 11, "December 2007"},
+      {"0", "1", 0, "January 2007"},
+      {"-4", "1", 0, "January 2007"},
+      {"7", "7", 6, "July 2007"},
+  };
+  for (const Correction& c : cases) {
+    SCOPED_TRACE(c.typed);
+    showThroughFields(5, 2007);
+    page->MonthEdit1->setText(c.typed);
+    EXPECT_EQ(page->MonthEdit1->text(), c.field);
+    EXPECT_EQ(page->MonthComboBox1->currentIndex(), c.index);
+    EXPECT_EQ(page->MonthLabel1->text(), c.shown);
+    EXPECT_EQ(QApplication::focusWidget(), box(7));
+    EXPECT_EQ(page->MessStaticText->text(), page->boxHint(7));
+  }
+}
+
+TEST_F(MonthPageTest, EmptiedMonthFieldChangesNothing) {
+  showThroughFields(3, 2007);
+  const PageState before = state();
+  yields = 0;
+  page->MonthEdit1->setText("");
+  EXPECT_EQ(yields, 0);
+  EXPECT_EQ(state(), before);
+  EXPECT_EQ(page->MonthComboBox1->currentIndex(), 2);
+}
+
+TEST_F(MonthPageTest, YearsOutsideTheRangeAreRefusedWithoutRendering) {
+  for (const char* year : {"1599", "2501", "1", "99999", "-2007"}) {
+    SCOPED_TRACE(year);
+    showThroughFields(3, 2007);
+    PageState before = state();
+    page->MessStaticText->clear();
+    box(20)->setFocus();
+    yields = 0;
+    page->YearEdit1->setText(year);
+    EXPECT_EQ(yields, 0);
+    EXPECT_EQ(page->MonthLabel1->text(), "Year out of range");
+    EXPECT_EQ(page->YearEdit1->text(), year);
+    EXPECT_EQ(page->MonthEdit1->text(), "3");
+    EXPECT_EQ(page->MonthComboBox1->currentIndex(), 2);
+    EXPECT_EQ(QApplication::focusWidget(), box(7));
+    before.monthLabel = "Year out of range";
+    EXPECT_EQ(state(), before);
+
+    // A change of month does not slip the refused year past the check.
+    page->MonthEdit1->setText("4");
+    EXPECT_EQ(yields, 0);
+    EXPECT_EQ(page->MonthLabel1->text(), "Year out of range");
+    EXPECT_EQ(state(), before);
+    page->Generate->click();
+    EXPECT_EQ(yields, 0);
+  }
+}
+
+TEST_F(MonthPageTest, TextThatIsNotANumberReachesTheErrorReportAndChangesNothingElse) {
+  struct Typed {
+    QLineEdit* MonthPage::*field;
+    const char* text;
+  };
+  const Typed cases[] = {
+      {&MonthPage::MonthEdit1, "abc"},       {&MonthPage::MonthEdit1, "1x"},
+      {&MonthPage::YearEdit1, "20x7"},       {&MonthPage::YearEdit1, " "},
+      {&MonthPage::YearEdit1, "9999999999"},
+  };
+  for (const Typed& c : cases) {
+    SCOPED_TRACE(c.text);
+    showThroughFields(3, 2007);
+    box(12)->setFocus();
+    const PageState before = state();
+    const QString message = page->MessStaticText->text();
+    yields = 0;
+    try {
+      (page.get()->*c.field)->setText(c.text);
+      ADD_FAILURE() << "no conversion error";
+    } catch (const ConversionError& error) {
+      EXPECT_EQ(error.what(), "'" + std::string(c.text) + "' is not a valid integer value");
+    }
+    EXPECT_EQ(yields, 0);
+    EXPECT_EQ(state(), before);
+    EXPECT_EQ((page.get()->*c.field)->text(), c.text);
+    EXPECT_EQ(page->MonthComboBox1->currentIndex(), 2);
+    EXPECT_EQ(page->MessStaticText->text(), message);
+    EXPECT_EQ(QApplication::focusWidget(), box(12));
+  }
+}
+
+TEST_F(MonthPageTest, EmptiedYearFieldFailsTheNextMonthChange) {
+  showThroughFields(3, 2007);
+  const PageState before = state();
+  page->YearEdit1->setText("");
+  EXPECT_EQ(state(), before);
+  try {
+    page->MonthEdit1->setText("4");
+    ADD_FAILURE() << "no conversion error";
+  } catch (const ConversionError& error) {
+    EXPECT_STREQ(error.what(), "'' is not a valid integer value");
+  }
+  EXPECT_EQ(state(), before);
+}
+
+TEST_F(MonthPageTest, MessageBarShowsTheFirstSaturdayAfterEveryAcceptedChange) {
+  struct Change {
+    const char* what;
+    std::function<void(MonthPage&)> act;
+    const char* shown;
+    const char* firstSaturday;
+  };
+  const Change cases[] = {
+      {"month field", [](MonthPage& p) { p.MonthEdit1->setText("9"); }, "September 2007",
+       " Saturday, September 1, 2007 - 18 Elul 5767"},
+      {"year field", [](MonthPage& p) { p.YearEdit1->setText("2008"); }, "September 2008",
+       " Saturday, September 6, 2008 - 6 Elul 5768"},
+      {"month arrow", [](MonthPage& p) { p.MonthUpDown1->stepUp(); }, "October 2008",
+       " Saturday, October 4, 2008 - 5 Tishri 5769"},
+      {"year arrow", [](MonthPage& p) { p.YearUpDown1->stepDown(); }, "October 2007",
+       " Saturday, October 6, 2007 - 24 Tishri 5768"},
+      {"digit typed into the month field",
+       [](MonthPage& p) {
+         p.MonthEdit1->setFocus();
+         p.MonthEdit1->selectAll();
+         QTest::keyClick(p.MonthEdit1, Qt::Key_5);
+       },
+       "May 2007", " Saturday, May 5, 2007 - 17 Iyar 5767"},
+      {"up key in the year field",
+       [](MonthPage& p) {
+         p.YearEdit1->setFocus();
+         QTest::keyClick(p.YearEdit1, Qt::Key_Up);
+       },
+       "May 2008", " Saturday, May 3, 2008 - 28 Nisan 5768"},
+      {"drop-down",
+       [](MonthPage& p) {
+         p.MonthComboBox1->setCurrentIndex(2);
+         emit p.MonthComboBox1->activated(2);
+       },
+       "March 2008", " Saturday, March 1, 2008 - 24 Adar I 5768"},
+  };
+  showThroughFields(8, 2007);
+  for (const Change& c : cases) {
+    SCOPED_TRACE(c.what);
+    page->MessStaticText->clear();
+    c.act(*page);
+    EXPECT_EQ(page->MonthLabel1->text(), c.shown);
+    EXPECT_EQ(page->MonthComboBox1->currentIndex() + 1, page->MonthEdit1->text().toInt());
+    EXPECT_EQ(page->MessStaticText->text(), page->boxHint(7));
+    EXPECT_TRUE(page->MessStaticText->text().startsWith(c.firstSaturday))
+        << page->MessStaticText->text().toStdString();
+  }
+}
+
+TEST_F(MonthPageTest, OffTheMonthPageAChangeRendersButLeavesTheFocus) {
+  currentPage = 1;
+  page->YearEdit1->setFocus();
+  page->MessStaticText->clear();
+  showThroughFields(9, 2007);
+  EXPECT_EQ(page->MonthLabel1->text(), "September 2007");
+  EXPECT_EQ(QApplication::focusWidget(), page->YearEdit1);
+  EXPECT_EQ(page->MessStaticText->text(), "");
+}
+
+TEST_F(MonthPageTest, GenerateButtonDrawsTheMonthOfTheFields) {
+  EXPECT_TRUE(page->Generate->isHidden());
+  page->showMonth(9, 2000, false, false);
+  page->MonthEdit1->blockSignals(true);
+  page->MonthEdit1->setText("3");
+  page->MonthEdit1->blockSignals(false);
+  page->Generate->click();
+  EXPECT_EQ(page->MonthLabel1->text(), "March 2007");
+  EXPECT_EQ(page->HebYearLabel1->text(), "Adar-Nisan 5767");
+}
+
+TEST_F(MonthPageTest, ClickedBoxShowsItsDetailText) {
+  showThroughFields(3, 2007);
+  QTest::mouseClick(box(15)->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
+  EXPECT_EQ(QApplication::focusWidget(), box(15));
+  EXPECT_EQ(page->MessStaticText->text().toStdString(),
+            detail("Sunday, March 11, 2007 - 21 Adar 5767", 3, 11, 2007));
+
+  page->focusBox(40);  // never shown
+  EXPECT_EQ(QApplication::focusWidget(), box(15));
+}
+
+TEST_F(MonthPageTest, RenderAskedForInsideAYieldWinsWhole) {
+  page->showMonth(9, 2007, false, false);
+  const PageState september = state();
+  page->showMonth(12, 2007, false, false);
+  const PageState december = state();
+
+  struct Interruption {
+    int atYield;
+    std::function<void(MonthPage&)> ask;
+    const PageState& expected;
+  };
+  const auto showSeptember = [](MonthPage& p) { p.showMonth(9, 2007, false, false); };
+  const auto typeSeptember = [](MonthPage& p) {
+    p.YearEdit1->setText("2007");
+    p.MonthEdit1->setText("9");
+  };
+  // Inside September's own render, December is asked for in turn.
+  const auto septemberThenDecember = [this](MonthPage& p) {
+    int seen = 0;
+    onYield = [&p, &seen, this] {
+      if (++seen == 20) {
+        onYield = nullptr;
+        p.showMonth(12, 2007, false, false);
+      }
+    };
+    p.showMonth(9, 2007, false, false);
+  };
+  const Interruption cases[] = {
+      {1, showSeptember, september},         {3, showSeptember, september},
+      {4, showSeptember, september},         {37, showSeptember, september},
+      {71, showSeptember, september},        {25, typeSeptember, september},
+      {10, septemberThenDecember, december},
+  };
+  for (const Interruption& c : cases) {
+    SCOPED_TRACE(c.atYield);
+    page->showMonth(1, 2000, false, false);
+    int seen = 0;
+    onYield = [&] {
+      if (++seen == c.atYield) {
+        onYield = nullptr;
+        c.ask(*page);
+      }
+    };
+    page->showMonth(3, 2007, false, false);
+    EXPECT_EQ(onYield, nullptr) << "the render yielded fewer times than the case expects";
+    onYield = nullptr;
+    EXPECT_EQ(state(), c.expected);
+  }
+}
+
+TEST_F(MonthPageTest, LabelsTurnBoldOnlyUnderThePointer) {
+  std::vector<QLabel*> labels(page->MLabel.begin(), page->MLabel.end());
+  labels.push_back(page->MonthLabel1);
+  labels.push_back(page->HebYearLabel1);
+  for (QLabel* label : labels) {
+    SCOPED_TRACE(label->objectName().toStdString());
+    const QColor color = label->palette().color(QPalette::WindowText);
+    const QPointF at(2, 2);
+    QMouseEvent move(QEvent::MouseMove, at, label->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(label, &move);
+    EXPECT_TRUE(label->font().bold());
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(label, &leave);
+    EXPECT_FALSE(label->font().bold());
+    EXPECT_EQ(label->palette().color(QPalette::WindowText), color);
+  }
+  EXPECT_EQ(page->MLabel[6]->palette().color(QPalette::WindowText).rgb(), kRed);
+  EXPECT_EQ(page->MLabel[0]->palette().color(QPalette::WindowText).rgb(), qRgb(0, 255, 0));
+}
+
+TEST_F(MonthPageTest, ControlsAreFoundByTheirNames) {
+  EXPECT_EQ(page->objectName(), "ScrollBox1");
+  const std::vector<std::pair<const char*, QWidget*>> named = {
+      {"MonthComboBox1", page->MonthComboBox1},
+      {"MonthEdit1", page->MonthEdit1},
+      {"MonthUpDown1", page->MonthUpDown1},
+      {"YearEdit1", page->YearEdit1},
+      {"YearUpDown1", page->YearUpDown1},
+      {"Generate", page->Generate},
+      {"MonthLabel1", page->MonthLabel1},
+      {"HebYearLabel1", page->HebYearLabel1},
+      {"MessStaticText", page->MessStaticText},
+      {"MLabel7", page->MLabel[6]},
+      {"RichEdit1", box(1)},
+      {"RichEdit42", box(42)},
+  };
+  for (const auto& [name, widget] : named)
+    EXPECT_EQ(page->findChild<QWidget*>(name), widget) << name;
+  EXPECT_EQ(box(42)->geometry(), QRect(559, 403, 85, 59));
+  EXPECT_EQ(page->MessStaticText->toolTip(), "Select a day box for Sunrise/Sunset Time");
+}
+
+}  // namespace
+}  // namespace tevorin
