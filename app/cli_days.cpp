@@ -1,5 +1,5 @@
+#include <algorithm>
 #include <charconv>
-#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,8 +23,7 @@ constexpr std::size_t kBlockSize = 1 << 16;
 constexpr std::size_t kLongestLine = 256;
 
 char* put(char* out, std::string_view text) {
-  std::memcpy(out, text.data(), text.size());
-  return out + text.size();
+  return std::copy(text.begin(), text.end(), out);
 }
 
 char* putNumber(char* out, int32_t value) {
