@@ -1,7 +1,52 @@
 #!/bin/bash
-# Starts the program from its build folder (until the window exists: the days of this month).
+# Starts the program from its build folder. Without a display it runs on a virtual one, waits for the
+# window, saves a picture of it beside the build folder's bin/ as screenshot.png, and stops again.
 set -euo pipefail
 bin="$1"
-first=$(date +%Y-%m-01)
-last=$(date -d "$first +1 month -1 day" +%Y-%m-%d)
-exec "$bin/tevorin-cli" days "$first" "$last"
+
+if [ -n "${DISPLAY:-}" ]; then
+  exec "$bin/tevorin"
+fi
+
+for cmd in Xvfb xdotool xdpyinfo import; do
+  command -v "$cmd" >/dev/null || { echo "run-program: $cmd is missing (make run-deps installs it)" >&2; exit 1; }
+done
+
+# The first display number that no X server holds.
+number=90
+while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do number=$((number + 1)); done
+export DISPLAY=":$number"
+
+xvfb_pid=""
+program_pid=""
+stop() {
+  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null && wait "$program_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  return 0
+}
+trap stop EXIT
+
+Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+xdpyinfo >/dev/null 2>&1 || { echo "run-program: the virtual display did not start" >&2; exit 1; }
+
+start=$(date +%s%N)
+"$bin/tevorin" &
+program_pid=$!
+window=""
+for _ in $(seq 1000); do
+  window=$(xdotool search --onlyvisible --name '^Tevorin 1\.5' 2>/dev/null | head -n 1 || true)
+  [ -n "$window" ] && break
+  kill -0 "$program_pid" 2>/dev/null || { echo "run-program: the program ended before its window showed" >&2; exit 1; }
+  sleep 0.01
+done
+[ -n "$window" ] || { echo "run-program: no window within 10 seconds" >&2; exit 1; }
+shown=$(date +%s%N)
+echo "Window shown $(((shown - start) / 1000000)) ms after the start."
+
+# Let the first drawing finish before the picture is taken.
+sleep 1
+screenshot="$(cd "$bin/.." && pwd)/screenshot.png"
+import -window "$window" "$screenshot"
+echo "Screenshot of the window: $screenshot"

@@ -1,0 +1,94 @@
+#include "app/about_page.h"
+
+#include <QFrame>
+#include <QLabel>
+
+#include "app/location_group.h"
+#include "app/program_resources.h"
+
+namespace tevorin {
+
+namespace {
+
+constexpr const char* kFeatures[] = {
+    "- Covers 900 years: Common (Gregorian) 1600-2500, Hebrew 5360-6260",
+    "- Display monthly calendars with all holidays and sunrise/sunset for every day",
+    "- Generate and publish calendars with parshiyot to the web using HTML files",
+    "- Display daily calendar with sunrise/sunset in taskbar notification area",
+    "- Omer (number of days from the second day of Passover to Shavuot) count",
+    "- Universal use for Israel/Diaspora (over 8000 locations worldwide)",
+};
+
+const QColor kWhite(255, 255, 255);
+const QColor kLightBlue(193, 224, 255);
+
+QLabel* label(const QString& text, const QColor& colour, int pixels, bool bold, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, colour);
+  label->setPalette(palette);
+  QFont font = label->font();
+  font.setPixelSize(pixels);
+  font.setBold(bold);
+  label->setFont(font);
+  return label;
+}
+
+QLabel* picture(const QPixmap& pixmap, QWidget* parent) {
+  auto* label = new QLabel(parent);
+  label->setPixmap(pixmap);
+  return label;
+}
+
+QFrame* rule(int y, QWidget* parent) {
+  auto* line = new QFrame(parent);
+  line->setFrameShape(QFrame::HLine);
+  line->setFrameShadow(QFrame::Sunken);
+  line->setGeometry(16, y, 631, 2);
+  return line;
+}
+
+}  // namespace
+
+AboutPage::AboutPage(QWidget* parent) : QWidget(parent) {
+  setObjectName("ScrollBox3");
+
+  Image1 = picture(calendarLeafPicture(), this);
+  Image1->setGeometry(196, 10, 58, 70);
+  Label7 = label("Tevorin", kWhite, 19, true, this);
+  Label7->setObjectName("Label7");
+  Label7->setAlignment(Qt::AlignCenter);
+  Label7->setGeometry(266, 16, 131, 28);
+  Label7->setCursor(Qt::PointingHandCursor);
+  Label8 = label("Version 1.5", kLightBlue, 11, false, this);
+  Label8->setObjectName("Label8");
+  Label8->setAlignment(Qt::AlignCenter);
+  Label8->setGeometry(266, 48, 131, 16);
+  Image2 = picture(sunrisePicture(), this);
+  Image2->setGeometry(405, 22, 63, 47);
+
+  Bevel1 = rule(90, this);
+
+  GroupBox1 = new LocationGroup(this);
+  GroupBox1->setGeometry(16, 102, 631, 112);
+
+  Bevel2 = rule(226, this);
+
+  FeaturesLabel = label("Features", kWhite, 12, true, this);
+  FeaturesLabel->setGeometry(24, 238, 200, 18);
+  for (size_t i = 0; i < FeatureLines.size(); ++i) {
+    FeatureLines[i] = label(kFeatures[i], kLightBlue, 11, false, this);
+    FeatureLines[i]->setGeometry(36, 262 + 21 * static_cast<int>(i), 600, 18);
+  }
+
+  URLLabel1 = label(kMakerHomePage, kLightBlue, 11, false, this);
+  URLLabel1->setObjectName("URLLabel1");
+  QFont underlined = URLLabel1->font();
+  underlined.setUnderline(true);
+  URLLabel1->setFont(underlined);
+  URLLabel1->setAlignment(Qt::AlignCenter);
+  URLLabel1->setGeometry(181, 470, 300, 18);
+  URLLabel1->setCursor(Qt::PointingHandCursor);
+}
+
+}  // namespace tevorin

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+class QFrame;
+class QLabel;
+
+namespace tevorin {
+
+class LocationGroup;
+
+// The maker's home page: the text of the link labels on the about and the Generate page.
+inline constexpr char kMakerHomePage[] = "https://www.orlevsoft.net/";
+
+// The third page, "Location & About": title, version, the location group, the features and the
+// maker's address. The window connects the clicks of the two link labels.
+class AboutPage : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit AboutPage(QWidget* parent = nullptr);
+
+  QLabel* Image1 = nullptr;
+  QLabel* Label7 = nullptr;
+  QLabel* Image2 = nullptr;
+  QLabel* Label8 = nullptr;
+  QFrame* Bevel1 = nullptr;
+  LocationGroup* GroupBox1 = nullptr;
+  QFrame* Bevel2 = nullptr;
+  QLabel* FeaturesLabel = nullptr;
+  std::array<QLabel*, 6> FeatureLines{};
+  QLabel* URLLabel1 = nullptr;
+};
+
+}  // namespace tevorin

@@ -1,0 +1,43 @@
+#include "app/error_report.h"
+
+#include <QMessageBox>
+#include <exception>
+
+namespace tevorin {
+
+namespace {
+
+void showMessageBox(const std::string& message) {
+  QMessageBox box(QMessageBox::Critical, kApplicationTitle, QString::fromLocal8Bit(message),
+                  QMessageBox::Ok, QApplication::activeWindow());
+  box.exec();
+}
+
+ErrorReporter& currentReporter() {
+  static ErrorReporter reporter = showMessageBox;
+  return reporter;
+}
+
+}  // namespace
+
+void reportError(const std::string& message) {
+  currentReporter()(message);
+}
+
+void setErrorReporter(ErrorReporter reporter) {
+  currentReporter() = reporter ? std::move(reporter) : ErrorReporter(showMessageBox);
+}
+
+ErrorReportingApplication::ErrorReportingApplication(int& argc, char** argv)
+    : QApplication(argc, argv) {}
+
+bool ErrorReportingApplication::notify(QObject* receiver, QEvent* event) {
+  try {
+    return QApplication::notify(receiver, event);
+  } catch (const std::exception& error) {
+    reportError(error.what());
+    return false;
+  }
+}
+
+}  // namespace tevorin

@@ -1,0 +1,22 @@
+#include <QFile>
+#include <exception>
+
+#include "app/error_report.h"
+#include "app/main_window.h"
+#include "app/program_resources.h"
+
+int main(int argc, char** argv) {
+  tevorin::ErrorReportingApplication application(argc, argv);
+  QCoreApplication::setApplicationName(tevorin::kApplicationTitle);
+  QGuiApplication::setWindowIcon(tevorin::programIcon());
+  try {
+    tevorin::TForm1 form(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
+    form.show();
+    return application.exec();
+  } catch (const std::exception& error) {
+    // Only the window's construction gets here: errors of event handlers are reported by the
+    // application, which goes on running.
+    tevorin::reportError(error.what());
+    return 1;
+  }
+}

@@ -1,0 +1,284 @@
+#include "app/main_window.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QTabBar>
+#include <QTimer>
+#include <QUrl>
+#include <exception>
+
+#include "app/about_page.h"
+#include "app/error_report.h"
+#include "app/location_group.h"
+#include "app/program_resources.h"
+#include "app/settings_file.h"
+#include "calendar/calendar_day.h"
+#include "publish/addresses.h"
+#include "publish/generate_page.h"
+#include "sun/number_text.h"
+#include "views/month_page.h"
+
+namespace tevorin {
+
+namespace {
+
+constexpr char kSettingsFileName[] = "tvrn.ini";
+
+constexpr const char* kTabCaptions[] = {"&Common && Hebrew", "G&enerate calendar",
+                                        "&Location && About"};
+
+// Flat buttons: the chosen tab looks pressed in, the others show a frame only under the pointer.
+constexpr char kTabStyle[] = R"(
+QTabBar { font-size: 11px; font-weight: bold; }
+QTabBar::tab { color: #000080; background: transparent; border: 1px solid transparent;
+               border-radius: 3px; padding: 1px 10px; margin: 2px 2px 1px 2px; }
+QTabBar::tab:hover { border-color: #8796a8; }
+QTabBar::tab:selected { background: #d3dae3; border-color: #66768a #f7f9fb #f7f9fb #66768a; }
+)";
+
+const QColor kPageBackground(0, 64, 128);
+
+std::string fieldText(const QLineEdit* field) {
+  return field->text().toLocal8Bit().toStdString();
+}
+
+void setFieldText(QLineEdit* field, const std::string& text) {
+  field->setText(QString::fromLocal8Bit(text));
+}
+
+void placePage(QWidget* page, const QRect& geometry) {
+  page->setGeometry(geometry);
+  page->setAutoFillBackground(true);
+  QPalette palette = page->palette();
+  palette.setColor(QPalette::Window, kPageBackground);
+  page->setPalette(palette);
+}
+
+bool openOnDesktop(const std::string& target) {
+  return QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromLocal8Bit(target),
+                                                       QDir::currentPath(), QUrl::AssumeLocalFile));
+}
+
+bool isLeftClickOn(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::MouseButtonRelease) return false;
+  const auto* mouse = static_cast<QMouseEvent*>(event);
+  const auto* widget = qobject_cast<QWidget*>(watched);
+  return mouse->button() == Qt::LeftButton && widget &&
+         widget->rect().contains(mouse->position().toPoint());
+}
+
+}  // namespace
+
+TForm1::TForm1(std::filesystem::path programDir, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      programDir_(std::move(programDir)) {
+  // Our own conversions never read the locale; this makes Qt's agree with them.
+  QLocale::setDefault(QLocale::c());
+
+  setObjectName("Form1");
+  setWindowTitle("Tevorin 1.5");
+  setWindowIcon(programIcon());
+  QFont font(QStringLiteral("Sans Serif"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(10);
+  setFont(font);
+  setFixedSize(665, 527);
+
+  services.placeName = [this] { return GroupBox1->placeName(); };
+  services.hasPlace = [this] { return GroupBox1->hasPlace(); };
+  services.placeGeoLocation = [this] { return GroupBox1->placeGeoLocation(); };
+  services.currentPage = [this] { return TabControl1->currentIndex(); };
+  services.showPage = [this](int index) { selectTab(index); };
+  services.yield = [] { QCoreApplication::processEvents(); };
+  services.today = [] { return todayLocalDate(); };
+  services.openDocument = openOnDesktop;
+  services.programDir = programDir_;
+
+  TabControl1 = new QTabBar(this);
+  TabControl1->setObjectName("TabControl1");
+  TabControl1->setDrawBase(false);
+  TabControl1->setExpanding(false);
+  TabControl1->setCursor(Qt::PointingHandCursor);
+  TabControl1->setStyleSheet(kTabStyle);
+  for (const char* caption : kTabCaptions) TabControl1->addTab(caption);
+  TabControl1->setGeometry(0, 0, 666, 22);
+
+  ScrollBox1 = new MonthPage(services, this);
+  placePage(ScrollBox1, {2, 22, 662, 503});
+  ScrollBox2 = new GeneratePage(services, this);
+  placePage(ScrollBox2, {2, 22, 662, 503});
+  ScrollBox3 = new AboutPage(this);
+  placePage(ScrollBox3, {1, 22, 663, 503});
+  GroupBox1 = ScrollBox3->GroupBox1;
+
+  connect(TabControl1, &QTabBar::currentChanged, this, &TForm1::TabControl1Change);
+  connect(GroupBox1, &LocationGroup::placeChosen, this, &TForm1::placeChosen);
+  for (QLabel* link : {ScrollBox3->Label7, ScrollBox3->URLLabel1, ScrollBox2->Label18})
+    link->installEventFilter(this);
+
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - rect().center());
+
+  try {
+    FormCreate();
+  } catch (const std::exception& error) {
+    reportError(error.what());
+  }
+}
+
+TForm1::~TForm1() {
+  FormDestroy();
+}
+
+void TForm1::selectTab(int index) {
+  {
+    const QSignalBlocker quiet(TabControl1);
+    TabControl1->setCurrentIndex(index);
+  }
+  TabControl1Change();
+}
+
+void TForm1::FormCreate() {
+  selectTab(2);
+  try {
+    GroupBox1->loadLists(programDir_);
+  } catch (const FileOpenError& error) {
+    reportError(error.what());
+  }
+  readSettings();
+}
+
+void TForm1::readSettings() {
+  const SettingsFile settings = SettingsFile::read(settingsPath());
+  GroupBox1->selectStoredPlace(
+      settings.value("Location", "ListCountry", integerText(kDefaultPlaceIndex)));
+
+  const int32_t listMonth = parseInteger(settings.value("Generate", "Month", "1"));
+  {
+    const QSignalBlocker quiet(ScrollBox2->MonthListBox1);
+    ScrollBox2->MonthListBox1->setCurrentRow(listMonth);
+  }
+  setFieldText(ScrollBox2->MonthEdit2, settings.value("Generate", "MonthNo", "1"));
+  setFieldText(ScrollBox2->YearEdit2, settings.value("Generate", "Year", "2007"));
+  setFieldText(ScrollBox2->NoMonthEdit1, settings.value("Generate", "NoMonthsGen", "1"));
+
+  const int32_t month = parseInteger(settings.value("CHMonth", "Month", "1"));
+  {
+    const QSignalBlocker quiet(ScrollBox1->MonthComboBox1);
+    ScrollBox1->MonthComboBox1->setCurrentIndex(month);
+  }
+  setFieldText(ScrollBox1->MonthEdit1, integerText(int64_t{month} + 1));
+  setFieldText(ScrollBox1->YearEdit1, settings.value("CHMonth", "Year", "2007"));
+}
+
+void TForm1::FormActivate() {
+  QLineEdit* field = ScrollBox1->MonthEdit1;
+  const std::string text = fieldText(field);
+  int32_t month;
+  try {
+    month = parseInteger(text);
+  } catch (const ConversionError&) {
+    if (refusedMonth_ == text) return;
+    refusedMonth_ = text;
+    throw;
+  }
+  refusedMonth_.reset();
+  setFieldText(field, integerText(month >= 12 ? int64_t{month} - 1 : int64_t{month} + 1));
+  setFieldText(field, integerText(month));
+}
+
+void TForm1::FormDestroy() {
+  SettingsFile settings = SettingsFile::read(settingsPath());
+  // Without places (a file missing or empty) the stored choice waits for a run that finds them.
+  if (GroupBox1->hasPlace())
+    settings.setValue("Location", "ListCountry", integerText(GroupBox1->selectedIndex()));
+  settings.setValue("Generate", "Month", integerText(ScrollBox2->MonthListBox1->currentRow()));
+  settings.setValue("Generate", "MonthNo", fieldText(ScrollBox2->MonthEdit2));
+  settings.setValue("Generate", "Year", fieldText(ScrollBox2->YearEdit2));
+  settings.setValue("Generate", "NoMonthsGen", fieldText(ScrollBox2->NoMonthEdit1));
+  settings.setValue("CHMonth", "Month", integerText(ScrollBox1->MonthComboBox1->currentIndex()));
+  settings.setValue("CHMonth", "Year", fieldText(ScrollBox1->YearEdit1));
+  // A settings file that cannot be written is not worth a message at exit; the old one stays whole.
+  settings.write(settingsPath());
+}
+
+void TForm1::TabControl1Change() {
+  switch (TabControl1->currentIndex()) {
+    case 0:
+      ScrollBox2->hide();
+      ScrollBox1->show();
+      ScrollBox3->hide();
+      ScrollBox1->setWeekdayLabelsVisible(true);
+      ScrollBox1->MonthComboBox1Change();
+      ScrollBox1->focusBox(7);
+      break;
+    case 1:
+      ScrollBox1->hide();
+      ScrollBox2->show();
+      ScrollBox3->hide();
+      ScrollBox1->setWeekdayLabelsVisible(false);
+      break;
+    case 2:
+      ScrollBox1->hide();
+      ScrollBox2->hide();
+      ScrollBox3->show();
+      break;
+  }
+}
+
+void TForm1::URLLabel1Click() {
+  services.openDocument(ScrollBox3->URLLabel1->text().toLocal8Bit().toStdString());
+}
+
+void TForm1::Label7Click() {
+  services.openDocument(kProductWebPage);
+}
+
+bool TForm1::event(QEvent* event) {
+  const bool handled = QWidget::event(event);
+  if (event->type() == QEvent::WindowActivate) {
+    activated_ = true;
+    FormActivate();
+  }
+  return handled;
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (shown_) return;
+  shown_ = true;
+  // A desktop without a window manager never activates the window; its first show then counts.
+  QTimer::singleShot(0, this, [this] {
+    if (!activated_) FormActivate();
+  });
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (isLeftClickOn(watched, event)) {
+    if (watched == ScrollBox3->Label7) {
+      Label7Click();
+      return true;
+    }
+    URLLabel1Click();
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+std::filesystem::path TForm1::settingsPath() const {
+  return programDir_ / kSettingsFileName;
+}
+
+}  // namespace tevorin

@@ -1,0 +1,157 @@
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "app/about_page.h"
+#include "app/location_group.h"
+#include "sun/number_text.h"
+#include "tests/app/window_fixture.h"
+#include "views/month_page.h"
+
+namespace tevorin::testing {
+namespace {
+
+TEST_F(WindowTest, PlaceFilesReadAlikeWithEveryKindOfLineEnd) {
+  const struct {
+    const char* name;
+    const char* lineEnd;
+  } kinds[] = {{"CR LF", "\r\n"}, {"LF", "\n"}, {"CR", "\r"}};
+  for (const auto& kind : kinds) {
+    SCOPED_TRACE(kind.name);
+    const auto lines = [&](std::initializer_list<const char*> entries) {
+      std::string text;
+      for (const char* entry : entries) text += std::string(entry) + kind.lineEnd;
+      return text;
+    };
+    // An empty name keeps the places after it in step with their numbers; the last name has no
+    // line end, and blanks around a number are allowed.
+    writeFile("locco.dat", lines({"Alpha, A", ""}) + "Gamma, C");
+    writeFile("lat.dat", lines({"1.5", " -2.5 ", "3e1"}));
+    writeFile("long.dat", lines({"10.25", "-20", "+30"}));
+    writeFile("uto.dat", lines({"2", "-5", "0"}));
+    writeFile("tvrn.ini", "[Location]\nListCountry=2\n");
+    const auto form = openWindow();
+    EXPECT_TRUE(errors.empty());
+    EXPECT_EQ(form->GroupBox1->LocCountryComboBox->count(), 3);
+    for (const QComboBox* hidden : {form->GroupBox1->LatComboBox, form->GroupBox1->LongComboBox,
+                                    form->GroupBox1->UTOComboBox})
+      EXPECT_EQ(hidden->count(), 3);
+    EXPECT_EQ(form->services.placeName(), "Gamma, C");
+    GeoLocation place = form->services.placeGeoLocation();
+    EXPECT_EQ(place.latitude, 30);
+    EXPECT_EQ(place.longitude, 30);
+    EXPECT_EQ(place.utcOffset, 0);
+    form->GroupBox1->setSelectedIndex(1);
+    EXPECT_EQ(form->services.placeName(), "");
+    place = form->services.placeGeoLocation();
+    EXPECT_EQ(place.latitude, -2.5);
+    EXPECT_EQ(place.longitude, -20);
+    EXPECT_EQ(place.utcOffset, -5);
+  }
+}
+
+TEST_F(WindowTest, ANumberNotWrittenWithAPointFailsWithItsOwnText) {
+  writeSmallPlaces();
+  writeFile("lat.dat", "1,5\r\n\r\n3\r\n");
+  const auto form = openWindow();
+  const struct {
+    int index;
+    const char* error;
+  } cases[] = {{0, "'1,5' is not a valid floating point value"},
+               {1, "'' is not a valid floating point value"}};
+  for (const auto& c : cases) {
+    form->GroupBox1->setSelectedIndex(c.index);
+    try {
+      form->services.placeGeoLocation();
+      ADD_FAILURE() << "no error for place " << c.index;
+    } catch (const ConversionError& error) {
+      EXPECT_STREQ(error.what(), c.error);
+    }
+  }
+}
+
+TEST_F(WindowTest, MissingOrEmptyPlacesAreReportedOnceAndLeaveNoBrokenPlaceSelected) {
+  const struct {
+    const char* missing;  // a file removed after the small places are written
+    const char* emptied;  // a file made empty
+    const char* stored;   // ListCountry in the settings
+    bool reported;
+    int place;
+    const char* storedAfterwards;
+  } cases[] = {
+      {"locco.dat", nullptr, "2", true, -1, "2"}, {"lat.dat", nullptr, "2", true, -1, "2"},
+      {"uto.dat", nullptr, "2", true, -1, "2"},   {nullptr, "locco.dat", "2", false, -1, "2"},
+      {nullptr, "long.dat", "1", false, -1, "1"}, {nullptr, nullptr, "99", false, 0, "0"},
+      {nullptr, nullptr, "-1", false, 0, "0"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.missing ? c.missing : "") + (c.emptied ? c.emptied : "") +
+                 " stored " + c.stored);
+    errors.clear();
+    writeSmallPlaces();
+    if (c.missing) fs::remove(dir_ / c.missing);
+    if (c.emptied) writeFile(c.emptied, "");
+    writeFile("tvrn.ini",
+              std::string("[Location]\nListCountry=") + c.stored + "\n[CHMonth]\nYear=2010\n");
+    {
+      const auto form = openWindow();
+      if (c.reported)
+        EXPECT_EQ(errors, std::vector<std::string>{"Cannot open file " +
+                                                   fs::absolute(dir_ / c.missing).string()});
+      else
+        EXPECT_TRUE(errors.empty()) << "a page computed sun times without asking hasPlace()";
+      EXPECT_EQ(form->GroupBox1->selectedIndex(), c.place);
+      EXPECT_EQ(form->services.hasPlace(), c.place >= 0);
+      // The settings after the place list are read all the same, and no page fails for want of a
+      // place: each asks hasPlace() before it computes sun times.
+      EXPECT_EQ(form->ScrollBox1->YearEdit1->text().toStdString(), "2010");
+      form->show();
+      QCoreApplication::processEvents();
+      EXPECT_EQ(errors.size(), c.reported ? 1u : 0u) << "the fault is reported once";
+    }
+    EXPECT_NE(readFile("tvrn.ini").find(std::string("ListCountry=") + c.storedAfterwards + "\r\n"),
+              std::string::npos)
+        << readFile("tvrn.ini");
+  }
+}
+
+TEST_F(WindowTest, ChoosingAPlaceMovesTheHiddenListsBeforeItIsAnnounced) {
+  writeSmallPlaces();
+  writeFile("tvrn.ini", "[Location]\nListCountry=0\n");
+  const auto form = openWindow();
+  std::vector<int> announced;
+  QObject::connect(form.get(), &TForm1::placeChosen,
+                   [&] { announced.push_back(form->GroupBox1->UTOComboBox->currentIndex()); });
+  QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+  QCoreApplication::sendEvent(form->GroupBox1->LocCountryComboBox, &down);
+  EXPECT_EQ(form->GroupBox1->selectedIndex(), 1);
+  EXPECT_EQ(form->GroupBox1->LatComboBox->currentIndex(), 1);
+  EXPECT_EQ(form->GroupBox1->LongComboBox->currentIndex(), 1);
+  EXPECT_EQ(announced, std::vector<int>{1});
+  EXPECT_EQ(form->services.placeGeoLocation().longitude, -20);
+  // Code that sets the index announces nothing.
+  form->GroupBox1->setSelectedIndex(2);
+  EXPECT_EQ(announced.size(), 1u);
+}
+
+TEST_F(WindowTest, TheLocationGroupShowsItsTextsWordForWord) {
+  writeSmallPlaces();
+  const auto form = openWindow();
+  EXPECT_EQ(form->GroupBox1->title().toStdString(), " Personal location ");
+  EXPECT_EQ(form->GroupBox1->Label1->text().toStdString(), "Location && Country: ");
+  EXPECT_EQ(form->GroupBox1->NoteLabel->text().toStdString(),
+            "Note: The approximate elevation variation of sunrise/sunset is 3 min at 300 meters "
+            "and 5 min at 1500 meters above sea level. The Sunrise/Sunset is displayed using "
+            "Standard Time (time during the winter and without adjustment for extended daylight "
+            "periods).");
+  EXPECT_EQ(form->GroupBox1->LocCountryComboBox->maxVisibleItems(), 22);
+  EXPECT_FALSE(form->GroupBox1->LocCountryComboBox->isEditable());
+  for (const QComboBox* hidden :
+       {form->GroupBox1->LatComboBox, form->GroupBox1->LongComboBox, form->GroupBox1->UTOComboBox})
+    EXPECT_TRUE(hidden->isHidden());
+}
+
+}  // namespace
+}  // namespace tevorin::testing

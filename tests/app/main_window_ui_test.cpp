@@ -1,0 +1,229 @@
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QSignalBlocker>
+#include <QTabBar>
+#include <array>
+
+#include "app/about_page.h"
+#include "app/location_group.h"
+#include "publish/addresses.h"
+#include "publish/generate_page.h"
+#include "tests/app/window_fixture.h"
+#include "views/month_page.h"
+
+namespace tevorin::testing {
+namespace {
+
+std::string text(const QLineEdit* field) {
+  return field->text().toStdString();
+}
+
+// What start-up puts into the controls that the settings feed.
+struct Fields {
+  int place;
+  int listMonth;
+  std::string monthNo, generateYear, monthCount;
+  int comboMonth;
+  std::string month, year;
+};
+
+Fields fieldsOf(const TForm1& form) {
+  return {form.GroupBox1->selectedIndex(),     form.ScrollBox2->MonthListBox1->currentRow(),
+          text(form.ScrollBox2->MonthEdit2),   text(form.ScrollBox2->YearEdit2),
+          text(form.ScrollBox2->NoMonthEdit1), form.ScrollBox1->MonthComboBox1->currentIndex(),
+          text(form.ScrollBox1->MonthEdit1),   text(form.ScrollBox1->YearEdit1)};
+}
+
+void expectFields(const TForm1& form, const Fields& expected) {
+  const Fields actual = fieldsOf(form);
+  EXPECT_EQ(actual.place, expected.place);
+  EXPECT_EQ(actual.listMonth, expected.listMonth);
+  EXPECT_EQ(actual.monthNo, expected.monthNo);
+  EXPECT_EQ(actual.generateYear, expected.generateYear);
+  EXPECT_EQ(actual.monthCount, expected.monthCount);
+  EXPECT_EQ(actual.comboMonth, expected.comboMonth);
+  EXPECT_EQ(actual.month, expected.month);
+  EXPECT_EQ(actual.year, expected.year);
+}
+
+void activate(TForm1& form) {
+  QCoreApplication::postEvent(&form, new QEvent(QEvent::WindowActivate));
+  QCoreApplication::processEvents();
+}
+
+void click(QWidget* widget) {
+  const QPointF inside(2, 2);
+  QMouseEvent press(QEvent::MouseButtonPress, inside, widget->mapToGlobal(inside), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent release(QEvent::MouseButtonRelease, inside, widget->mapToGlobal(inside),
+                      Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(widget, &press);
+  QCoreApplication::sendEvent(widget, &release);
+}
+
+TEST_F(WindowTest, WithoutSettingsOpensOnTheThirdPageWithTheDefaultsAndWritesAllSevenKeys) {
+  copyShippedPlaces();
+  {
+    const auto form = openWindow();
+    EXPECT_TRUE(errors.empty());
+    EXPECT_EQ(form->TabControl1->currentIndex(), 2);
+    EXPECT_TRUE(form->ScrollBox1->isHidden());
+    EXPECT_TRUE(form->ScrollBox2->isHidden());
+    EXPECT_FALSE(form->ScrollBox3->isHidden());
+    expectFields(*form, {4935, 1, "1", "2007", "1", 1, "2", "2007"});
+    for (const QComboBox* hidden : {form->GroupBox1->LatComboBox, form->GroupBox1->LongComboBox,
+                                    form->GroupBox1->UTOComboBox})
+      EXPECT_EQ(hidden->currentIndex(), 4935);
+    EXPECT_EQ(form->services.placeName(), "Jerusalem, Israel");
+    EXPECT_TRUE(form->services.hasPlace());
+    EXPECT_NEAR(form->services.placeGeoLocation().latitude, 31.78, 0.01);
+    EXPECT_FALSE(fs::exists(dir_ / "tvrn.ini")) << "settings are written only at the end";
+  }
+  EXPECT_EQ(readFile("tvrn.ini"),
+            "[Location]\r\nListCountry=4935\r\n\r\n"
+            "[Generate]\r\nMonth=1\r\nMonthNo=1\r\nYear=2007\r\nNoMonthsGen=1\r\n\r\n"
+            "[CHMonth]\r\nMonth=1\r\nYear=2007\r\n");
+}
+
+TEST_F(WindowTest, SettingsAreFoundWithoutRegardToCaseAndUnknownPartsSurviveTheWrite) {
+  writeSmallPlaces();
+  writeFile("tvrn.ini",
+            "; mine\r\n[location]\r\nLISTCOUNTRY=2\r\n[Extra]\r\nKey=Value\r\n"
+            "[generate]\r\nmonth=10\r\nMONTHNO=11\r\nyear=1999\r\nNoMonthsGen=5\r\n"
+            "[chmonth]\r\nMONTH=10\r\nYEAR=2010\r\n");
+  {
+    const auto form = openWindow();
+    EXPECT_TRUE(errors.empty());
+    expectFields(*form, {2, 10, "11", "1999", "5", 10, "11", "2010"});
+    form->ScrollBox1->YearEdit1->setText("2011");
+  }
+  EXPECT_EQ(readFile("tvrn.ini"),
+            "; mine\r\n[location]\r\nLISTCOUNTRY=2\r\n[Extra]\r\nKey=Value\r\n"
+            "[generate]\r\nmonth=10\r\nMONTHNO=11\r\nyear=1999\r\nNoMonthsGen=5\r\n"
+            "[chmonth]\r\nMONTH=10\r\nYEAR=2011\r\n");
+}
+
+TEST_F(WindowTest, AnIndexKeyThatIsNoWholeNumberEndsStartUpAtThatKey) {
+  const struct {
+    const char* settings;
+    const char* error;
+    int place;
+    const char* monthCount;
+    const char* year;
+  } cases[] = {
+      {"[Location]\nListCountry=abc\n[Generate]\nNoMonthsGen=7\n[CHMonth]\nYear=2010\n",
+       "'abc' is not a valid integer value", 0, "12", "2007"},
+      {"[Location]\nListCountry=2\n[Generate]\nMonth=x\nNoMonthsGen=7\n[CHMonth]\nYear=2010\n",
+       "'x' is not a valid integer value", 2, "12", "2007"},
+      {"[Location]\nListCountry=2\n[Generate]\nNoMonthsGen=7\n[CHMonth]\nMonth=1.5\nYear=2010\n",
+       "'1.5' is not a valid integer value", 2, "7", "2007"},
+  };
+  writeSmallPlaces();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.settings);
+    errors.clear();
+    writeFile("tvrn.ini", c.settings);
+    const auto form = openWindow();
+    EXPECT_EQ(errors, std::vector<std::string>{c.error});
+    EXPECT_EQ(form->GroupBox1->selectedIndex(), c.place);
+    EXPECT_EQ(text(form->ScrollBox2->NoMonthEdit1), c.monthCount);
+    EXPECT_EQ(text(form->ScrollBox1->YearEdit1), c.year);
+    form->show();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(form->TabControl1->currentIndex(), 2);
+  }
+}
+
+TEST_F(WindowTest, ActivationSetsTheMonthFieldToANeighbourAndBack) {
+  const struct {
+    const char* month;
+    const char* field;
+    std::array<const char*, 2> changes;
+  } cases[] = {{"11", "12", {"11", "12"}}, {"0", "1", {"2", "1"}}, {"4", "5", {"6", "5"}}};
+  writeSmallPlaces();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.month);
+    writeFile("tvrn.ini", std::string("[CHMonth]\nMonth=") + c.month + "\n");
+    const auto form = openWindow();
+    EXPECT_EQ(text(form->ScrollBox1->MonthEdit1), c.field);
+    std::vector<std::string> changes;
+    QObject::connect(form->ScrollBox1->MonthEdit1, &QLineEdit::textChanged,
+                     [&](const QString& now) { changes.push_back(now.toStdString()); });
+    activate(*form);
+    EXPECT_EQ(changes, std::vector<std::string>(c.changes.begin(), c.changes.end()));
+    EXPECT_TRUE(errors.empty());
+  }
+}
+
+TEST_F(WindowTest, ActivationWithAMonthThatIsNoNumberIsReportedOnceAndTheProgramGoesOn) {
+  writeSmallPlaces();
+  const auto form = openWindow();
+  {
+    const QSignalBlocker quiet(form->ScrollBox1->MonthEdit1);
+    form->ScrollBox1->MonthEdit1->setText("x");
+  }
+  activate(*form);
+  // Closing the message box activates the window again: the same refusal is not shown again.
+  activate(*form);
+  EXPECT_EQ(errors, std::vector<std::string>{"'x' is not a valid integer value"});
+  {
+    const QSignalBlocker quiet(form->ScrollBox1->MonthEdit1);
+    form->ScrollBox1->MonthEdit1->setText("5");
+  }
+  std::vector<std::string> changes;
+  QObject::connect(form->ScrollBox1->MonthEdit1, &QLineEdit::textChanged,
+                   [&](const QString& now) { changes.push_back(now.toStdString()); });
+  activate(*form);
+  EXPECT_EQ(changes, (std::vector<std::string>{"6", "5"}));
+  EXPECT_EQ(errors.size(), 1u);
+}
+
+TEST_F(WindowTest, TabsShowOnePageAtATime) {
+  writeSmallPlaces();
+  const auto form = openWindow();
+  form->show();
+  form->activateWindow();
+  QCoreApplication::processEvents();
+  const struct {
+    int tab;
+    bool monthShown, generateShown, aboutShown, weekdaysShown;
+  } steps[] = {
+      {0, true, false, false, true},
+      {1, false, true, false, false},
+      {2, false, false, true, false},  // the third tab leaves the weekday labels as they were
+      {0, true, false, false, true},
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.tab);
+    form->TabControl1->setCurrentIndex(step.tab);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(!form->ScrollBox1->isHidden(), step.monthShown);
+    EXPECT_EQ(!form->ScrollBox2->isHidden(), step.generateShown);
+    EXPECT_EQ(!form->ScrollBox3->isHidden(), step.aboutShown);
+    for (const QLabel* weekday : form->ScrollBox1->MLabel)
+      EXPECT_EQ(!weekday->isHidden(), step.weekdaysShown);
+  }
+  EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(WindowTest, LinkLabelsOpenTheirAddressesOnTheDesktop) {
+  writeSmallPlaces();
+  const auto form = openWindow();
+  std::vector<std::string> opened;
+  form->services.openDocument = [&](const std::string& target) {
+    opened.push_back(target);
+    return true;
+  };
+  click(form->ScrollBox3->Label7);
+  click(form->ScrollBox3->URLLabel1);
+  click(form->ScrollBox2->Label18);
+  EXPECT_EQ(opened, (std::vector<std::string>{kProductWebPage, kMakerHomePage, kMakerHomePage}));
+}
+
+}  // namespace
+}  // namespace tevorin::testing
