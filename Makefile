@@ -5,7 +5,7 @@ SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 BUILD_PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev libgmock-dev \
                   libbenchmark-dev fonts-dejavu-core
-RUN_PACKAGES   := xvfb xauth x11-utils imagemagick xdg-utils
+RUN_PACKAGES   := xvfb xauth x11-utils xdotool imagemagick xdg-utils
 
 .PHONY: all deps run-deps configure build run test bench clean
 
