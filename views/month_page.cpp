@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolTip>
+#include <initializer_list>
 #include <string>
 
 #include "app/up_down.h"
@@ -60,10 +61,11 @@ QFont sansFont(int pixels) {
   return font;
 }
 
-void setTextStyle(QWidget* widget, int pixels, QRgb color, QPalette::ColorRole role) {
+void setTextStyle(QWidget* widget, int pixels, QRgb color,
+                  std::initializer_list<QPalette::ColorRole> roles) {
   widget->setFont(sansFont(pixels));
   QPalette palette = widget->palette();
-  palette.setColor(role, QColor::fromRgb(color));
+  for (QPalette::ColorRole role : roles) palette.setColor(role, QColor::fromRgb(color));
   widget->setPalette(palette);
 }
 
@@ -113,14 +115,13 @@ void MonthPage::createMonthControls() {
   MonthComboBox1->setCurrentIndex(-1);
   MonthComboBox1->setMaxVisibleItems(12);
   MonthComboBox1->setGeometry(21, 13, 79, 21);
-  setTextStyle(MonthComboBox1, 11, kNavy, QPalette::Text);
-  setTextStyle(MonthComboBox1, 11, kNavy, QPalette::ButtonText);
+  setTextStyle(MonthComboBox1, 11, kNavy, {QPalette::Text, QPalette::ButtonText});
   connect(MonthComboBox1, &QComboBox::activated, this, [this] { MonthComboBox1Change(); });
 
   MonthEdit1 = new QLineEdit("3", this);
   MonthEdit1->setObjectName("MonthEdit1");
   MonthEdit1->setGeometry(110, 13, 19, 21);
-  setTextStyle(MonthEdit1, 11, kNavy, QPalette::Text);
+  setTextStyle(MonthEdit1, 11, kNavy, {QPalette::Text});
   MonthUpDown1 = new UpDown(MonthEdit1, 1, 12, this);
   MonthUpDown1->setObjectName("MonthUpDown1");
   MonthUpDown1->setGeometry(129, 13, 15, 21);
@@ -129,13 +130,13 @@ void MonthPage::createMonthControls() {
   YearEdit1 = new QLineEdit("2007", this);
   YearEdit1->setObjectName("YearEdit1");
   YearEdit1->setGeometry(155, 13, 33, 21);
-  setTextStyle(YearEdit1, 11, kNavy, QPalette::Text);
+  setTextStyle(YearEdit1, 11, kNavy, {QPalette::Text});
   YearUpDown1 = new UpDown(YearEdit1, kFirstYear, kLastYear, this);
   YearUpDown1->setObjectName("YearUpDown1");
   YearUpDown1->setGeometry(188, 13, 15, 21);
   connect(YearEdit1, &QLineEdit::textChanged, this, [this] { YearEdit1Change(); });
 
-  // Out of the user's sight; its click is the one road to a render.
+  // Kept out of the user's sight; a click on it draws the month of the two fields.
   Generate = new QPushButton("&Generate", this);
   Generate->setObjectName("Generate");
   Generate->setGeometry(429, 13, 61, 20);
@@ -148,14 +149,14 @@ void MonthPage::createHeaders() {
   month->setObjectName("MonthLabel1");
   month->setGeometry(234, 13, 202, 19);
   month->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-  setTextStyle(month, 16, kWhite, QPalette::WindowText);
+  setTextStyle(month, 16, kWhite, {QPalette::WindowText});
   MonthLabel1 = month;
 
   auto* hebrew = new HoverLabel(QString(), this);
   hebrew->setObjectName("HebYearLabel1");
   hebrew->setGeometry(449, 13, 195, 19);
   hebrew->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  setTextStyle(hebrew, 16, kWhite, QPalette::WindowText);
+  setTextStyle(hebrew, 16, kWhite, {QPalette::WindowText});
   HebYearLabel1 = hebrew;
 }
 
@@ -164,7 +165,7 @@ void MonthPage::createWeekdayLabels() {
     const WeekdayLabel& weekday = kWeekdayLabels[i];
     auto* label = new HoverLabel(weekday.text, this);
     label->setObjectName(QString("MLabel%1").arg(i + 1));
-    setTextStyle(label, 15, weekday.color, QPalette::WindowText);
+    setTextStyle(label, 15, weekday.color, {QPalette::WindowText});
     // Wide enough for the bold text under the pointer.
     QFont bold = label->font();
     bold.setBold(true);
@@ -199,7 +200,7 @@ void MonthPage::createMessageBar() {
   MessStaticText->setObjectName("MessStaticText");
   MessStaticText->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   MessStaticText->setGeometry(13, 472, 631, 18);
-  setTextStyle(MessStaticText, 11, kWhite, QPalette::WindowText);
+  setTextStyle(MessStaticText, 11, kWhite, {QPalette::WindowText});
   MessStaticText->setToolTip("Select a day box for Sunrise/Sunset Time");
 }
 

@@ -472,6 +472,31 @@ TEST_F(MonthPageTest, MessageBarShowsTheFirstSaturdayAfterEveryAcceptedChange) {
   }
 }
 
+TEST_F(MonthPageTest, ArrowsStopAtTheEndsOfTheirRange) {
+  struct Stop {
+    QLineEdit* field;
+    UpDown* arrows;
+    const char* end;
+    bool up;
+    const char* shown;
+  };
+  const Stop cases[] = {
+      {page->MonthEdit1, page->MonthUpDown1, "12", true, "December 2007"},
+      {page->MonthEdit1, page->MonthUpDown1, "1", false, "January 2007"},
+      {page->YearEdit1, page->YearUpDown1, "2500", true, "January 2500"},
+      {page->YearEdit1, page->YearUpDown1, "1600", false, "January 1600"},
+  };
+  for (const Stop& c : cases) {
+    SCOPED_TRACE(c.end);
+    c.field->setText(c.end);
+    yields = 0;
+    c.up ? c.arrows->stepUp() : c.arrows->stepDown();
+    EXPECT_EQ(c.field->text(), c.end);
+    EXPECT_EQ(yields, 0);
+    EXPECT_EQ(page->MonthLabel1->text(), c.shown);
+  }
+}
+
 TEST_F(MonthPageTest, OffTheMonthPageAChangeRendersButLeavesTheFocus) {
   currentPage = 1;
   page->YearEdit1->setFocus();
