@@ -1,49 +1,259 @@
 #include "publish/generate_page.h"
 
+#include <QDir>
+#include <QFileDialog>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <string>
 
+#include "app/about_page.h"
 #include "app/up_down.h"
 #include "app/window_services.h"
+#include "publish/html_writer.h"
+#include "sun/number_text.h"
 
 namespace tevorin {
 
-// Scaffolding: the controls exist with their names; the Generate page's own work replaces the rest.
+namespace {
+
+constexpr int32_t kFirstYear = 1600;
+constexpr int32_t kLastYear = 2500;
+constexpr char kDefaultPath[] = "calendar.html";
+constexpr char kReady[] = "Ready to generate";
+
+constexpr QRgb kPageBackground = qRgb(0, 64, 128);
+constexpr QRgb kWhite = qRgb(255, 255, 255);
+constexpr QRgb kRed = qRgb(255, 0, 0);
+constexpr QRgb kLightBlue = qRgb(193, 224, 255);
+
+constexpr const char* kMonthNames[12] = {"January",   "February", "March",    "April",
+                                         "May",       "June",     "July",     "August",
+                                         "September", "October",  "November", "December"};
+constexpr int kMonthRowHeight = 16;
+
+constexpr char kHtmlFilter[] = "HTML files (*.html)";
+constexpr char kHtmFilter[] = "HTM files (*.htm)";
+
+void setColour(QWidget* widget, QPalette::ColorRole role, QRgb colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(role, QColor::fromRgb(colour));
+  widget->setPalette(palette);
+}
+
+QLabel* label(const QString& text, const QRect& place, QWidget* parent, int pixels = 11,
+              bool bold = false) {
+  auto* label = new QLabel(text, parent);
+  QFont font = label->font();
+  font.setPixelSize(pixels);
+  font.setBold(bold);
+  label->setFont(font);
+  setColour(label, QPalette::WindowText, kWhite);
+  label->setGeometry(place);
+  return label;
+}
+
+QLineEdit* numberField(const char* name, const char* text, const QRect& place, QWidget* parent) {
+  auto* field = new QLineEdit(text, parent);
+  field->setObjectName(name);
+  field->setGeometry(place);
+  return field;
+}
+
+UpDown* spinner(const char* name, QLineEdit* field, int minimum, int maximum, QWidget* parent) {
+  auto* arrows = new UpDown(field, minimum, maximum, parent);
+  arrows->setObjectName(name);
+  const QRect beside = field->geometry();
+  arrows->setGeometry(beside.right() + 1, beside.top(), 15, beside.height());
+  return arrows;
+}
+
+QPushButton* button(const char* name, const char* caption, const QRect& place, QWidget* parent) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(name);
+  button->setGeometry(place);
+  return button;
+}
+
+std::string fieldText(const QLineEdit* field) {
+  return field->text().toLocal8Bit().toStdString();
+}
+
+int32_t fieldNumber(const QLineEdit* field) {
+  return parseInteger(fieldText(field));
+}
+
+}  // namespace
+
 GeneratePage::GeneratePage(const WindowServices& services, QWidget* parent)
     : QWidget(parent), services_(services) {
   setObjectName("ScrollBox2");
-  MonthListBox1 = new QListWidget(this);
-  MonthListBox1->setObjectName("MonthListBox1");
-  for (const char* name : {"January", "February", "March", "April", "May", "June", "July", "August",
-                           "September", "October", "November", "December"})
-    MonthListBox1->addItem(name);
-  MonthEdit2 = new QLineEdit("1", this);
-  MonthEdit2->setObjectName("MonthEdit2");
-  MonthUpDown2 = new UpDown(MonthEdit2, 1, 12, this);
-  YearEdit2 = new QLineEdit("2007", this);
-  YearEdit2->setObjectName("YearEdit2");
-  YearUpDown2 = new UpDown(YearEdit2, 1600, 2500, this);
-  YLabel1 = new QLabel(this);
-  NoMonthEdit1 = new QLineEdit("12", this);
-  NoMonthEdit1->setObjectName("NoMonthEdit1");
-  NoMonthUpDown1 = new UpDown(NoMonthEdit1, 1, 1000, this);
-  PathEdit1 = new QLineEdit("calendar.html", this);
-  BrowseBitBtn1 = new QPushButton("&Browse", this);
-  GenerateBitBtn1 = new QPushButton("&Generate HTML calendar ", this);
-  ViewHTMLBitBtn1 = new QPushButton("&View generated calendar", this);
-  MessagesMemo1 = new QPlainTextEdit("Ready to generate", this);
-  Label18 = new QLabel(this);
+  setAutoFillBackground(true);
+  setColour(this, QPalette::Window, kPageBackground);
+
+  createDateControls();
+  createRunControls();
+  createPathControls();
 }
 
-void GeneratePage::MonthListBox1Click() {}
-void GeneratePage::MonthEdit2Change() {}
-void GeneratePage::YearEdit2Change() {}
-void GeneratePage::NoMonthEdit1Change() {}
-void GeneratePage::GenerateBitBtn1Click() {}
-void GeneratePage::ViewHTMLBitBtn1Click() {}
-void GeneratePage::BrowseBitBtn1Click() {}
+void GeneratePage::createDateControls() {
+  label("Common (Gregorian) date", QRect(24, 12, 260, 18), this, 13, true);
+  auto* frame = new QFrame(this);
+  frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  frame->setGeometry(16, 34, 316, 268);
+
+  label("Month:", QRect(28, 44, 100, 16), this);
+  MonthListBox1 = new QListWidget(this);
+  MonthListBox1->setObjectName("MonthListBox1");
+  MonthListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+  MonthListBox1->setUniformItemSizes(true);
+  for (const char* name : kMonthNames) {
+    auto* item = new QListWidgetItem(name, MonthListBox1);
+    item->setSizeHint(QSize(96, kMonthRowHeight));
+  }
+  MonthListBox1->setGeometry(28, 62, 104, 12 * kMonthRowHeight + 2 * MonthListBox1->frameWidth());
+  // currentRowChanged follows the mouse and the keyboard; code that selects a row blocks it.
+  connect(MonthListBox1, &QListWidget::currentRowChanged, this, [this] { MonthListBox1Click(); });
+
+  label("Month No:", QRect(150, 44, 100, 16), this);
+  MonthEdit2 = numberField("MonthEdit2", "1", QRect(150, 62, 28, 21), this);
+  MonthUpDown2 = spinner("MonthUpDown2", MonthEdit2, 1, 12, this);
+  connect(MonthEdit2, &QLineEdit::textChanged, this, [this] { MonthEdit2Change(); });
+
+  label("Year:", QRect(150, 100, 100, 16), this);
+  YearEdit2 = numberField("YearEdit2", "2007", QRect(150, 118, 40, 21), this);
+  YearUpDown2 = spinner("YearUpDown2", YearEdit2, kFirstYear, kLastYear, this);
+  connect(YearEdit2, &QLineEdit::textChanged, this, [this] { YearEdit2Change(); });
+  YLabel1 = label(QString(), QRect(208, 120, 116, 18), this);
+  YLabel1->setObjectName("YLabel1");
+  YLabel1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  setColour(YLabel1, QPalette::WindowText, kRed);
+
+  label("No. of months to generate:", QRect(28, 272, 160, 18), this);
+  NoMonthEdit1 = numberField("NoMonthEdit1", "12", QRect(190, 270, 40, 21), this);
+  NoMonthUpDown1 = spinner("NoMonthUpDown1", NoMonthEdit1, 1, kMaxMonthCount, this);
+  connect(NoMonthEdit1, &QLineEdit::textChanged, this, [this] { NoMonthEdit1Change(); });
+}
+
+void GeneratePage::createRunControls() {
+  GenerateBitBtn1 =
+      button("GenerateBitBtn1", "&Generate HTML calendar ", QRect(352, 34, 290, 30), this);
+  connect(GenerateBitBtn1, &QPushButton::clicked, this, [this] { GenerateBitBtn1Click(); });
+  ViewHTMLBitBtn1 =
+      button("ViewHTMLBitBtn1", "&View generated calendar", QRect(352, 72, 290, 30), this);
+  ViewHTMLBitBtn1->setEnabled(false);
+  connect(ViewHTMLBitBtn1, &QPushButton::clicked, this, [this] { ViewHTMLBitBtn1Click(); });
+
+  label("Messages:", QRect(352, 112, 200, 16), this);
+  MessagesMemo1 = new QPlainTextEdit(kReady, this);
+  MessagesMemo1->setObjectName("MessagesMemo1");
+  MessagesMemo1->setReadOnly(true);
+  MessagesMemo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  MessagesMemo1->setGeometry(352, 130, 290, 172);
+  setColour(MessagesMemo1, QPalette::Base, kLightBlue);
+}
+
+void GeneratePage::createPathControls() {
+  PathEdit1 = new QLineEdit(kDefaultPath, this);
+  PathEdit1->setObjectName("PathEdit1");
+  PathEdit1->setGeometry(24, 346, 530, 22);
+  label("Path for output generated HTML calendar:", QRect(24, 326, 400, 18), this)
+      ->setBuddy(PathEdit1);
+  BrowseBitBtn1 = button("BrowseBitBtn1", "&Browse", QRect(564, 345, 78, 24), this);
+  connect(BrowseBitBtn1, &QPushButton::clicked, this, [this] { BrowseBitBtn1Click(); });
+  SaveDialog1 = new QFileDialog(this, "Calendar HTML file generate in");
+  SaveDialog1->setObjectName("SaveDialog1");
+
+  Label18 = label(kMakerHomePage, QRect(181, 470, 300, 18), this);
+  Label18->setObjectName("Label18");
+  QFont underlined = Label18->font();
+  underlined.setUnderline(true);
+  Label18->setFont(underlined);
+  Label18->setAlignment(Qt::AlignCenter);
+  setColour(Label18, QPalette::WindowText, kLightBlue);
+  Label18->setCursor(Qt::PointingHandCursor);
+}
+
+void GeneratePage::logLine(std::string_view line) {
+  MessagesMemo1->appendPlainText(
+      QString::fromLocal8Bit(line.data(), static_cast<qsizetype>(line.size())));
+}
+
+void GeneratePage::MonthListBox1Click() {
+  MonthEdit2->setText(QString::fromStdString(integerText(MonthListBox1->currentRow() + 1)));
+}
+
+// Each correction raises this handler again with a text in range before the outer call goes on.
+void GeneratePage::MonthEdit2Change() {
+  if (MonthEdit2->text().isEmpty()) return;
+  if (fieldNumber(MonthEdit2) > 12) MonthEdit2->setText("12");
+  if (fieldNumber(MonthEdit2) < 1) MonthEdit2->setText("1");
+  const QSignalBlocker quiet(MonthListBox1);
+  MonthListBox1->setCurrentRow(fieldNumber(MonthEdit2) - 1);
+}
+
+// Only a warning: the year goes to the writer as it is, which refuses what the engine cannot do.
+void GeneratePage::YearEdit2Change() {
+  if (YearEdit2->text().isEmpty()) return;
+  const int32_t year = fieldNumber(YearEdit2);
+  YLabel1->setText(year > kLastYear || year < kFirstYear ? "Year out of range" : "");
+}
+
+void GeneratePage::NoMonthEdit1Change() {
+  if (NoMonthEdit1->text().isEmpty()) return;
+  if (fieldNumber(NoMonthEdit1) > kMaxMonthCount)
+    NoMonthEdit1->setText(QString::fromStdString(integerText(kMaxMonthCount)));
+  if (fieldNumber(NoMonthEdit1) < 1) NoMonthEdit1->setText("1");
+}
+
+void GeneratePage::GenerateBitBtn1Click() {
+  if (NoMonthEdit1->text().isEmpty()) NoMonthEdit1->setText("1");
+  if (MonthEdit2->text().isEmpty()) MonthEdit2->setText("1");
+  if (YearEdit2->text().isEmpty()) YearEdit2->setText("2003");
+
+  HtmlCalendarRequest request;
+  request.startYear = fieldNumber(YearEdit2);
+  request.startMonth = fieldNumber(MonthEdit2);
+  request.monthCountText = fieldText(NoMonthEdit1);
+  request.placeName = services_.placeName();
+  request.place = services_.placeGeoLocation();
+  // The field shows the full path from here on, as the View button will open it.
+  if (const auto full = fullOutputPath(fieldText(PathEdit1)); !full.empty())
+    PathEdit1->setText(QString::fromLocal8Bit(full.string()));
+  request.outputPath = fieldText(PathEdit1);
+  request.inIsrael = services_.inIsrael;
+  request.ashkenaziNames = services_.ashkenaziNames;
+  request.programDir = services_.programDir;
+
+  writeHtmlCalendar(request, [this](std::string_view line) { logLine(line); });
+  logLine(kReady);
+  ViewHTMLBitBtn1->setEnabled(true);
+}
+
+void GeneratePage::ViewHTMLBitBtn1Click() {
+  logLine("Starting the browser...");
+  logLine(services_.openDocument(fieldText(PathEdit1))
+              ? "The browser was started and the calendar page is displayed"
+              : "The browser starting error");
+  logLine(kReady);
+}
+
+// A new file may be named, and choosing an existing one asks before it is overwritten.
+void GeneratePage::BrowseBitBtn1Click() {
+  SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
+  SaveDialog1->setFileMode(QFileDialog::AnyFile);
+  SaveDialog1->setOption(QFileDialog::DontConfirmOverwrite, false);
+  SaveDialog1->setNameFilters({kHtmlFilter, kHtmFilter});
+  SaveDialog1->selectNameFilter(kHtmlFilter);
+  SaveDialog1->setDirectory(QDir::currentPath());
+  SaveDialog1->selectFile(kDefaultPath);
+  if (SaveDialog1->exec() != QDialog::Accepted) return;
+  const QStringList chosen = SaveDialog1->selectedFiles();
+  if (!chosen.isEmpty()) PathEdit1->setText(chosen.constFirst());
+}
 
 }  // namespace tevorin

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QWidget>
+#include <string_view>
 
+class QFileDialog;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -15,6 +17,8 @@ class UpDown;
 
 // The Generate-calendar page: first month, year, number of months and output file of an HTML
 // calendar, the run and its message log. Control names are the program's own (objectName too).
+// Handlers throw ConversionError for a number field that is not a whole number and PublishError
+// when the document or the portions page cannot be written; the application reports them.
 class GeneratePage : public QWidget {
   Q_OBJECT
 
@@ -42,9 +46,17 @@ class GeneratePage : public QWidget {
   QPushButton* GenerateBitBtn1 = nullptr;
   QPushButton* ViewHTMLBitBtn1 = nullptr;
   QPlainTextEdit* MessagesMemo1 = nullptr;
+  QFileDialog* SaveDialog1 = nullptr;
   QLabel* Label18 = nullptr;  // the maker's address; the window connects its click
 
  private:
+  void createDateControls();
+  void createRunControls();
+  void createPathControls();
+
+  // Appends one line to the message log.
+  void logLine(std::string_view line);
+
   const WindowServices& services_;
 };
 
