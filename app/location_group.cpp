@@ -77,7 +77,7 @@ LocationGroup::LocationGroup(QWidget* parent) : QGroupBox(" Personal location ",
   NoteLabel = new QLabel(kNote, this);
   NoteLabel->setObjectName("NoteLabel");
   NoteLabel->setWordWrap(true);
-  NoteLabel->setGeometry(14, 56, 606, 44);
+  NoteLabel->setGeometry(14, 56, 600, 44);
 
   // activated: only the user's choice, by mouse or keyboard; code that sets the index runs nothing.
   connect(LocCountryComboBox, &QComboBox::activated, this, [this] {
