@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QSignalBlocker>
 #include <QTabBar>
+#include <QTextEdit>
 #include <array>
 
 #include "app/about_page.h"
@@ -156,6 +157,7 @@ TEST_F(WindowTest, ActivationSetsTheMonthFieldToANeighbourAndBack) {
                      [&](const QString& now) { changes.push_back(now.toStdString()); });
     activate(*form);
     EXPECT_EQ(changes, std::vector<std::string>(c.changes.begin(), c.changes.end()));
+    EXPECT_EQ(form->ScrollBox1->MonthComboBox1->currentIndex(), std::stoi(c.field) - 1);
     EXPECT_TRUE(errors.empty());
   }
 }
@@ -180,6 +182,7 @@ TEST_F(WindowTest, ActivationWithAMonthThatIsNoNumberIsReportedOnceAndTheProgram
                    [&](const QString& now) { changes.push_back(now.toStdString()); });
   activate(*form);
   EXPECT_EQ(changes, (std::vector<std::string>{"6", "5"}));
+  EXPECT_EQ(form->ScrollBox1->MonthComboBox1->currentIndex(), 4);
   EXPECT_EQ(errors.size(), 1u);
 }
 
@@ -189,6 +192,10 @@ TEST_F(WindowTest, TabsShowOnePageAtATime) {
   form->show();
   form->activateWindow();
   QCoreApplication::processEvents();
+  {
+    const QSignalBlocker quiet(form->ScrollBox1->MonthComboBox1);
+    form->ScrollBox1->MonthComboBox1->setCurrentIndex(6);
+  }
   const struct {
     int tab;
     bool monthShown, generateShown, aboutShown, weekdaysShown;
@@ -208,6 +215,11 @@ TEST_F(WindowTest, TabsShowOnePageAtATime) {
     for (const QLabel* weekday : form->ScrollBox1->MLabel)
       EXPECT_EQ(!weekday->isHidden(), step.weekdaysShown);
   }
+  // Back on the month page: the month field follows the drop-down, the view is drawn again and
+  // the first Saturday's box has the focus.
+  EXPECT_EQ(text(form->ScrollBox1->MonthEdit1), "7");
+  EXPECT_EQ(form->ScrollBox1->MonthLabel1->text().toStdString().find("July"), 0u);
+  EXPECT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(form->ScrollBox1->RichEdit[6]));
   EXPECT_TRUE(errors.empty());
 }
 
