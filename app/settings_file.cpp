@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <system_error>
 
 #include "sun/location_list.h"
@@ -53,10 +52,10 @@ std::string oneLine(std::string_view value) {
   return line;
 }
 
+// Named for the process, so that two programs ending at once do not write into one temporary.
 std::filesystem::path temporaryBeside(const std::filesystem::path& file) {
-  std::random_device random;
   std::filesystem::path temporary = file;
-  temporary += "." + std::to_string(random()) + ".tmp";
+  temporary += "." + std::to_string(::getpid()) + ".tmp";
   return temporary;
 }
 
