@@ -91,139 +91,23 @@ constexpr std::array<int32_t, Saturdays> expand(const Run (&runs)[Runs]) {
   return schedule;
 }
 
-// clang-format off: one schedule a line, as the readings run through the year.
-constexpr auto kSchedule1 = expand<50>({only(51),
-                                        only(52),
-                                        kNone,
-                                        {0, 20},
-                                        only(53),
-                                        {23, 24},
-                                        kNone,
-                                        only(25),
-                                        only(54),
-                                        only(55),
-                                        only(30),
-                                        only(56),
-                                        {33, 40},
-                                        only(58),
-                                        {43, 49},
-                                        only(59)});
-constexpr auto kSchedule2 =
-    expand<50>({only(51), only(52), kNone,    {0, 20},  only(53), {23, 24}, kNone,
-                only(25), only(54), only(55), only(30), only(56), only(33), kNone,
-                {34, 37}, only(57), only(40), only(58), {43, 49}, only(59)});
-constexpr auto kSchedule3 = expand<51>({only(52),
-                                        kNone,
-                                        kNone,
-                                        {0, 20},
-                                        only(53),
-                                        {23, 24},
-                                        kNone,
-                                        kNone,
-                                        only(25),
-                                        only(54),
-                                        only(55),
-                                        only(30),
-                                        only(56),
-                                        {33, 40},
-                                        only(58),
-                                        {43, 50}});
-constexpr auto kSchedule4 = expand<51>({only(52),
-                                        kNone,
-                                        kNone,
-                                        {0, 20},
-                                        only(53),
-                                        {23, 24},
-                                        kNone,
-                                        only(25),
-                                        only(54),
-                                        only(55),
-                                        {30, 40},
-                                        only(58),
-                                        {43, 50}});
-constexpr auto kSchedule5 = expand<51>({only(52),
-                                        kNone,
-                                        kNone,
-                                        {0, 24},
-                                        kNone,
-                                        only(25),
-                                        only(54),
-                                        only(55),
-                                        only(30),
-                                        only(56),
-                                        {33, 40},
-                                        only(58),
-                                        {43, 50}});
-constexpr auto kSchedule6 = expand<51>({kNone,
-                                        only(52),
-                                        kNone,
-                                        kNone,
-                                        {0, 20},
-                                        only(53),
-                                        {23, 24},
-                                        kNone,
-                                        only(25),
-                                        only(54),
-                                        only(55),
-                                        only(30),
-                                        only(56),
-                                        {33, 40},
-                                        only(58),
-                                        {43, 50}});
-constexpr auto kSchedule7 = expand<51>({kNone,
-                                        only(52),
-                                        kNone,
-                                        kNone,
-                                        {0, 20},
-                                        only(53),
-                                        {23, 24},
-                                        kNone,
-                                        only(25),
-                                        only(54),
-                                        only(55),
-                                        only(30),
-                                        only(56),
-                                        {33, 40},
-                                        only(58),
-                                        {43, 49},
-                                        only(59)});
-constexpr auto kSchedule8 = expand<54>({only(51),
-                                        only(52),
-                                        kNone,
-                                        {0, 27},
-                                        kNone,
-                                        {28, 33},
-                                        kNone,
-                                        {34, 37},
-                                        only(57),
-                                        only(40),
-                                        only(58),
-                                        {43, 49},
-                                        only(59)});
-constexpr auto kSchedule9 =
-    expand<54>({only(51), only(52), kNone, {0, 27}, kNone, {28, 40}, only(58), {43, 49}, only(59)});
-constexpr auto kSchedule10 =
-    expand<55>({only(51), only(52), kNone, {0, 27}, kNone, kNone, {28, 40}, only(58), {43, 50}});
+// One schedule a line, as the readings run through the year.
+// clang-format off
+constexpr auto kSchedule1 = expand<50>({only(51), only(52), kNone, {0, 20}, only(53), {23, 24}, kNone, only(25), only(54), only(55), only(30), only(56), {33, 40}, only(58), {43, 49}, only(59)});
+constexpr auto kSchedule2 = expand<50>({only(51), only(52), kNone, {0, 20}, only(53), {23, 24}, kNone, only(25), only(54), only(55), only(30), only(56), only(33), kNone, {34, 37}, only(57), only(40), only(58), {43, 49}, only(59)});
+constexpr auto kSchedule3 = expand<51>({only(52), kNone, kNone, {0, 20}, only(53), {23, 24}, kNone, kNone, only(25), only(54), only(55), only(30), only(56), {33, 40}, only(58), {43, 50}});
+constexpr auto kSchedule4 = expand<51>({only(52), kNone, kNone, {0, 20}, only(53), {23, 24}, kNone, only(25), only(54), only(55), {30, 40}, only(58), {43, 50}});
+constexpr auto kSchedule5 = expand<51>({only(52), kNone, kNone, {0, 24}, kNone, only(25), only(54), only(55), only(30), only(56), {33, 40}, only(58), {43, 50}});
+constexpr auto kSchedule6 = expand<51>({kNone, only(52), kNone, kNone, {0, 20}, only(53), {23, 24}, kNone, only(25), only(54), only(55), only(30), only(56), {33, 40}, only(58), {43, 50}});
+constexpr auto kSchedule7 = expand<51>({kNone, only(52), kNone, kNone, {0, 20}, only(53), {23, 24}, kNone, only(25), only(54), only(55), only(30), only(56), {33, 40}, only(58), {43, 49}, only(59)});
+constexpr auto kSchedule8 = expand<54>({only(51), only(52), kNone, {0, 27}, kNone, {28, 33}, kNone, {34, 37}, only(57), only(40), only(58), {43, 49}, only(59)});
+constexpr auto kSchedule9 = expand<54>({only(51), only(52), kNone, {0, 27}, kNone, {28, 40}, only(58), {43, 49}, only(59)});
+constexpr auto kSchedule10 = expand<55>({only(51), only(52), kNone, {0, 27}, kNone, kNone, {28, 40}, only(58), {43, 50}});
 constexpr auto kSchedule11 = expand<55>({only(51), only(52), kNone, {0, 27}, kNone, {28, 50}});
 constexpr auto kSchedule12 = expand<55>({only(52), kNone, kNone, {0, 28}, kNone, {29, 50}});
-constexpr auto kSchedule13 =
-    expand<55>({only(52), kNone, kNone, {0, 28}, kNone, {29, 49}, only(59)});
-constexpr auto kSchedule14 = expand<55>(
-    {kNone, only(52), kNone, kNone, {0, 27}, kNone, {28, 40}, only(58), {43, 49}, only(59)});
-constexpr auto kSchedule15 = expand<55>({kNone,
-                                         only(52),
-                                         kNone,
-                                         kNone,
-                                         {0, 27},
-                                         kNone,
-                                         {28, 33},
-                                         kNone,
-                                         {34, 37},
-                                         only(57),
-                                         only(40),
-                                         only(58),
-                                         {43, 49},
-                                         only(59)});
+constexpr auto kSchedule13 = expand<55>({only(52), kNone, kNone, {0, 28}, kNone, {29, 49}, only(59)});
+constexpr auto kSchedule14 = expand<55>({kNone, only(52), kNone, kNone, {0, 27}, kNone, {28, 40}, only(58), {43, 49}, only(59)});
+constexpr auto kSchedule15 = expand<55>({kNone, only(52), kNone, kNone, {0, 27}, kNone, {28, 33}, kNone, {34, 37}, only(57), only(40), only(58), {43, 49}, only(59)});
 // clang-format on
 
 constexpr std::array<PortionSchedule, 16> kSchedules = {
