@@ -27,6 +27,7 @@
 #include "publish/generate_page.h"
 #include "sun/number_text.h"
 #include "views/month_page.h"
+#include "views/tray_display.h"
 
 namespace tevorin {
 
@@ -125,6 +126,8 @@ TForm1::TForm1(std::filesystem::path programDir, QWidget* parent)
 
   connect(TabControl1, &QTabBar::currentChanged, this, &TForm1::TabControl1Change);
   connect(GroupBox1, &LocationGroup::placeChosen, this, &TForm1::placeChosen);
+  Tray = new TrayDisplay(*this, *ScrollBox1, services);
+  connect(this, &TForm1::placeChosen, Tray, &TrayDisplay::Timer1Timer);
   for (QLabel* link : {ScrollBox3->Label7, ScrollBox3->URLLabel1, ScrollBox2->Label18})
     link->installEventFilter(this);
 

@@ -15,6 +15,7 @@ class AboutPage;
 class GeneratePage;
 class LocationGroup;
 class MonthPage;
+class TrayDisplay;
 
 // The program's one window: a strip of three tabs over the month page, the Generate page and the
 // Location & About page. It owns every page and the services they use, reads the place files and
@@ -47,6 +48,8 @@ class TForm1 : public QWidget {
   GeneratePage* ScrollBox2 = nullptr;
   AboutPage* ScrollBox3 = nullptr;
   LocationGroup* GroupBox1 = nullptr;
+  // TrayIcon1 and Timer1.
+  TrayDisplay* Tray = nullptr;
 
  signals:
   // The user chose a place (LocCountryComboBoxChange).

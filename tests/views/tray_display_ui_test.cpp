@@ -1,0 +1,319 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSystemTrayIcon>
+#include <QTabBar>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/error_report.h"
+#include "app/location_group.h"
+#include "app/main_window.h"
+#include "sun/location_list.h"
+#include "sun/number_text.h"
+#include "views/month_page.h"
+#include "views/tray_display.h"
+
+namespace tevorin {
+namespace {
+
+namespace fs = std::filesystem;
+
+}  // namespace
+}  // namespace tevorin
+
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
+QT_END_NAMESPACE
+
+namespace tevorin {
+namespace {
+
+// The application of the real program, unless another test of this program made one first.
+void ensureApplication() {
+  if (QCoreApplication::instance()) return;
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "tray_display_ui_test";
+  static char* argv[] = {name, nullptr};
+  new ErrorReportingApplication(argc, argv);
+}
+
+// Lets events run until the condition holds; false when it did not within five seconds.
+bool eventually(const std::function<bool()>& condition) {
+  return QTest::qWaitFor(condition, 5000);
+}
+
+// The real window in a program folder of its own, on a clock the test sets, with errors recorded
+// instead of shown.
+class TrayTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ensureApplication();
+    static int serial = 0;
+    dir_ = fs::temp_directory_path() /
+           ("tevorin-tray-" + std::to_string(::getpid()) + "-" + std::to_string(++serial));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    setErrorReporter([this](const std::string& message) { errors.push_back(message); });
+  }
+
+  void TearDown() override {
+    form.reset();
+    setErrorReporter({});
+    fs::remove_all(dir_);
+  }
+
+  void writeFile(const char* name, const std::string& text) const {
+    std::ofstream(dir_ / name, std::ios::binary) << text;
+  }
+
+  void copyShippedPlaces() const {
+    for (const char* name : kPlaceFiles)
+      fs::copy_file(fs::path(TEVORIN_BIN_DIR) / name, dir_ / name);
+  }
+
+  // Gamma's line has no comma; Beta's latitude is not a number.
+  void writeSmallPlaces() const {
+    writeFile("locco.dat", "Alpha, A\r\nGamma\r\nBeta, B\r\n");
+    writeFile("lat.dat", "31.78\r\n40.71\r\nx\r\n");
+    writeFile("long.dat", "35.22\r\n-74.01\r\n-20\r\n");
+    writeFile("uto.dat", "2\r\n-5\r\n-5\r\n");
+  }
+
+  void openWindow() {
+    form = std::make_unique<TForm1>(dir_);
+    form->services.today = [this] { return today; };
+    tray = form->Tray;
+    page = form->ScrollBox1;
+  }
+
+  QString tooltip() const { return tray->TrayIcon1->toolTip(); }
+
+  // The user picks the next or the previous place with the keyboard.
+  void choosePlace(Qt::Key key) const { QTest::keyClick(form->GroupBox1->LocCountryComboBox, key); }
+
+  void showActive() const {
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  }
+
+  int focusedBox() const {
+    for (int n = 1; n <= 42; ++n)
+      if (form->focusWidget() == page->RichEdit[n - 1]) return n;
+    return 0;
+  }
+
+  fs::path dir_;
+  LocalDate today{2007, 9, 17};
+  std::vector<std::string> errors;
+  std::unique_ptr<TForm1> form;
+  TrayDisplay* tray = nullptr;
+  MonthPage* page = nullptr;
+};
+
+TEST_F(TrayTest, FirstTickShowsTodayThenEveryThirtySeconds) {
+  copyShippedPlaces();
+  openWindow();
+  EXPECT_TRUE(tray->TrayIcon1->isVisible());
+  EXPECT_FALSE(tray->TrayIcon1->icon().isNull());
+  EXPECT_TRUE(tray->Timer1->isActive());
+  if (tooltip().isEmpty()) EXPECT_EQ(tray->Timer1->interval(), 1000);
+
+  EXPECT_TRUE(eventually([&] { return !tooltip().isEmpty(); }));
+  EXPECT_EQ(tooltip(), "September 17, 2007 - 5 Tishri 5768\n5:25/17:41 @ Jerusalem");
+  EXPECT_EQ(tray->Timer1->interval(), 30000);
+
+  // Nothing carries over: the first update after midnight shows the new day.
+  today = {2007, 9, 18};
+  tray->Timer1Timer();
+  EXPECT_EQ(tooltip(), "September 18, 2007 - 6 Tishri 5768\n5:26/17:40 @ Jerusalem");
+  EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(TrayTest, ChoosingAPlaceUpdatesTheTooltipAtOnce) {
+  writeSmallPlaces();
+  openWindow();
+  tray->Timer1Timer();
+  ASSERT_EQ(tooltip(), "September 17, 2007 - 5 Tishri 5768\n5:25/17:41 @ Alpha");
+
+  choosePlace(Qt::Key_Down);
+  EXPECT_EQ(tooltip(), "September 17, 2007 - 5 Tishri 5768\n5:39/18:01 @ ")
+      << "a place without a comma has no own name";
+  EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(TrayTest, AFailingUpdateIsReportedOnceAndKeepsTheLastText) {
+  writeSmallPlaces();
+  openWindow();
+  tray->Timer1Timer();
+  const QString alpha = tooltip();
+  ASSERT_TRUE(alpha.endsWith(" @ Alpha")) << alpha.toStdString();
+  errors.clear();
+
+  form->GroupBox1->setSelectedIndex(1);
+  choosePlace(Qt::Key_Down);  // Beta: its latitude does not convert
+  for (int tick = 0; tick < 3; ++tick) tray->Timer1Timer();
+  EXPECT_EQ(errors, std::vector<std::string>{"'x' is not a valid floating point value"});
+  EXPECT_EQ(tooltip(), alpha);
+  EXPECT_EQ(tray->Timer1->interval(), 30000) << "a failure must not come back every second";
+
+  choosePlace(Qt::Key_Up);  // Gamma mends it
+  EXPECT_TRUE(tooltip().endsWith(" @ ")) << tooltip().toStdString();
+  choosePlace(Qt::Key_Down);  // a new failure is news again
+  EXPECT_EQ(errors.size(), 2u);
+}
+
+TEST_F(TrayTest, AFailingFirstUpdateDoesNotComeBackEverySecond) {
+  writeSmallPlaces();
+  writeFile("tvrn.ini", "[Location]\r\nListCountry=2\r\n");
+  openWindow();
+  errors.clear();  // the month view's own complaint about Beta
+  EXPECT_TRUE(eventually([&] { return !errors.empty(); }));
+  EXPECT_EQ(errors, std::vector<std::string>{"'x' is not a valid floating point value"});
+  EXPECT_EQ(tray->Timer1->interval(), 30000);
+  EXPECT_TRUE(tooltip().isEmpty());
+}
+
+struct RestoreCase {
+  const char* what;
+  LocalDate today;
+  int box;
+  const char* weekday;
+  const char* dateLine;  // the tooltip's first line
+};
+
+const RestoreCase kRestoreCases[] = {
+    {"day 1 on a Saturday", {2007, 9, 17}, 23, "Monday", "September 17, 2007 - 5 Tishri 5768"},
+    {"the 31st of a month that begins on a Saturday",
+     {2007, 12, 31},
+     37,
+     "Monday",
+     "December 31, 2007 - 22 Tevet 5768"},
+    {"day 1 on a Sunday", {2007, 7, 1}, 1, "Sunday", "July 1, 2007 - 15 Tammuz 5767"},
+    {"the last day of a four-week February",
+     {2009, 2, 28},
+     28,
+     "Saturday",
+     "February 28, 2009 - 4 Adar 5769"},
+};
+
+TEST_F(TrayTest, DoubleClickBringsTheWindowBackOnToday) {
+  copyShippedPlaces();
+  openWindow();
+  showActive();
+  for (const RestoreCase& c : kRestoreCases) {
+    SCOPED_TRACE(c.what);
+    form->selectTab(1);
+    page->YearEdit1->setText("2010");
+    page->MonthEdit1->setText("5");
+    today = c.today;
+
+    emit tray->TrayIcon1->activated(QSystemTrayIcon::DoubleClick);
+
+    EXPECT_EQ(form->TabControl1->currentIndex(), 0);
+    EXPECT_TRUE(page->isVisible());
+    EXPECT_EQ(page->YearEdit1->text(), QString::number(c.today.year));
+    EXPECT_EQ(page->MonthEdit1->text(), QString::number(c.today.month));
+    EXPECT_EQ(page->MonthComboBox1->currentIndex(), c.today.month - 1);
+    EXPECT_EQ(focusedBox(), c.box);
+    // The message bar shows the box's detail text: " Monday, September 17, 2007 - 5 Tishri ..."
+    EXPECT_TRUE(page->MessStaticText->text().startsWith(
+        QString(" %1, %2 - Sunrise/Sunset: ").arg(c.weekday, c.dateLine)))
+        << page->MessStaticText->text().toStdString();
+    EXPECT_TRUE(tooltip().startsWith(QString(c.dateLine) + '\n')) << tooltip().toStdString();
+  }
+  EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(TrayTest, MinimisingHidesTheWindowOnlyWhereTheIconCanBringItBack) {
+  copyShippedPlaces();
+  openWindow();
+  showActive();
+
+  tray->trayAvailable = [] { return false; };
+  form->setWindowState(Qt::WindowMinimized);
+  QTest::qWait(50);
+  EXPECT_TRUE(form->isVisible()) << "without a notification area the window minimises as usual";
+  // The system's restore command brings it back on today, like the icon.
+  form->selectTab(2);
+  form->setWindowState(Qt::WindowNoState);
+  EXPECT_TRUE(eventually([&] { return focusedBox() == 23; }));
+  EXPECT_EQ(form->TabControl1->currentIndex(), 0);
+
+  tray->trayAvailable = [] { return true; };
+  form->setWindowState(Qt::WindowMinimized);
+  EXPECT_TRUE(eventually([&] { return !form->isVisible(); }));
+
+  form->selectTab(1);
+  emit tray->TrayIcon1->activated(QSystemTrayIcon::DoubleClick);
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_FALSE(form->isMinimized());
+  EXPECT_EQ(form->TabControl1->currentIndex(), 0);
+  EXPECT_EQ(focusedBox(), 23);
+  EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(TrayTest, TheWindowsLateActivationLeavesTodaysBoxSelected) {
+  copyShippedPlaces();
+  openWindow();
+  showActive();
+  QWidget other;
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+
+  // The activation comes back from the window system after the handler's yields, as on a busy
+  // desktop; the window's activation draws the month again and selects the first Saturday.
+  form->services.yield = [] {};
+  emit tray->TrayIcon1->activated(QSystemTrayIcon::DoubleClick);
+  QTest::qWait(100);
+  EXPECT_TRUE(form->isActiveWindow());
+  EXPECT_EQ(focusedBox(), 23);
+  EXPECT_TRUE(page->MessStaticText->text().startsWith(" Monday, September 17, 2007 - "))
+      << page->MessStaticText->text().toStdString();
+}
+
+TEST_F(TrayTest, SingleClicksDoNothing) {
+  copyShippedPlaces();
+  openWindow();
+  showActive();
+  form->selectTab(2);
+  for (auto why :
+       {QSystemTrayIcon::Trigger, QSystemTrayIcon::Context, QSystemTrayIcon::MiddleClick})
+    emit tray->TrayIcon1->activated(why);
+  EXPECT_EQ(form->TabControl1->currentIndex(), 2);
+}
+
+TEST_F(TrayTest, ARestoreWithoutAMonthViewFocusesNoHiddenBox) {
+  writeSmallPlaces();
+  openWindow();
+  showActive();
+  emit tray->TrayIcon1->activated(QSystemTrayIcon::DoubleClick);
+  ASSERT_EQ(focusedBox(), 23);
+  const QString alpha = tooltip();
+
+  form->GroupBox1->setSelectedIndex(2);  // Beta: no day can be drawn
+  errors.clear();
+  today = {2007, 12, 31};
+  EXPECT_THROW(tray->TrayIcon1Restore(), ConversionError);
+
+  for (QTextEdit* box : page->RichEdit) EXPECT_TRUE(box->isHidden());
+  EXPECT_EQ(focusedBox(), 0);
+  EXPECT_EQ(tooltip(), alpha);
+}
+
+}  // namespace
+}  // namespace tevorin

@@ -1,0 +1,162 @@
+#include "views/tray_display.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QLineEdit>
+#include <QScopedValueRollback>
+#include <QSystemTrayIcon>
+#include <QTextEdit>
+#include <QTimer>
+#include <QWidget>
+#include <QWindowStateChangeEvent>
+#include <string>
+
+#include "app/error_report.h"
+#include "app/window_services.h"
+#include "calendar/calendar_day.h"
+#include "sun/number_text.h"
+#include "views/month_page.h"
+#include "views/tray_text.h"
+
+namespace tevorin {
+
+namespace {
+
+constexpr int kFirstTick = 1000;        // ms after the window's creation
+constexpr int kUpdateInterval = 30000;  // ms between updates
+// How long a restore waits for the window system to activate the window.
+constexpr int kActivationWait = 500;  // ms
+
+QString fieldText(int32_t value) {
+  return QString::fromStdString(integerText(value));
+}
+
+}  // namespace
+
+TrayDisplay::TrayDisplay(QWidget& window, MonthPage& monthPage, const WindowServices& services)
+    : QObject(&window),
+      trayAvailable(&QSystemTrayIcon::isSystemTrayAvailable),
+      window_(window),
+      monthPage_(monthPage),
+      services_(services) {
+  TrayIcon1 = new QSystemTrayIcon(window.windowIcon(), this);
+  TrayIcon1->setObjectName("TrayIcon1");
+  Timer1 = new QTimer(this);
+  Timer1->setObjectName("Timer1");
+
+  connect(Timer1, &QTimer::timeout, this, &TrayDisplay::Timer1Timer);
+  connect(TrayIcon1, &QSystemTrayIcon::activated, this,
+          [this](QSystemTrayIcon::ActivationReason why) {
+            if (why == QSystemTrayIcon::DoubleClick) restoreWindow();
+          });
+  // Watches the window's state, and the icon's own window: on X11 Qt reports only the left
+  // button's double-click, which the icon's window sees with every button.
+  qApp->installEventFilter(this);
+
+  TrayIcon1->show();
+  Timer1->start(kFirstTick);
+}
+
+void TrayDisplay::Timer1Timer() {
+  const LocalDate today = services_.today();
+  std::string text;
+  try {
+    if (services_.hasPlace()) {
+      text = trayTextFor(today, services_.placeGeoLocation(), services_.placeName());
+    } else {
+      const CalendarDay day(today.month, today.day, today.year, false, false);
+      text = trayText(day, kNoSunTimes, services_.placeName());
+    }
+  } catch (const ConversionError& error) {
+    // Once a message, not one a second: the place stays broken until the user chooses another.
+    if (Timer1->interval() != kUpdateInterval) Timer1->setInterval(kUpdateInterval);
+    if (failureReported_) return;
+    failureReported_ = true;
+    reportError(error.what());
+    return;
+  }
+  failureReported_ = false;
+
+  // Qt shows a line feed, not a carriage return, as a line break.
+  const QString tip = QString::fromLocal8Bit(text).replace(QChar('\r'), QChar('\n'));
+  if (TrayIcon1->toolTip() != tip) TrayIcon1->setToolTip(tip);
+  services_.yield();
+  // Setting the same interval again would restart the countdown.
+  if (Timer1->interval() != kUpdateInterval) Timer1->setInterval(kUpdateInterval);
+  services_.yield();
+}
+
+void TrayDisplay::TrayIcon1Restore() {
+  services_.showPage(0);
+
+  const LocalDate today = services_.today();
+  monthPage_.YearEdit1->setText(fieldText(today.year));
+  monthPage_.MonthEdit1->setText(fieldText(today.month));
+  services_.yield();
+
+  for (int n = 1; n <= 7; ++n) {
+    if (!monthPage_.RichEdit[n - 1]->isHidden()) {
+      firstBox_ = n;
+      break;
+    }
+  }
+  const int todayBox = firstBox_ + today.day - 1;
+
+  services_.yield();
+  monthPage_.putCaretsAtStart();
+  services_.yield();
+  // A month that could not be drawn leaves every box hidden: then no box takes the focus.
+  monthPage_.focusBox(todayBox);
+
+  Timer1Timer();
+}
+
+bool TrayDisplay::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonDblClick && watched->inherits("QSystemTrayIconSys")) {
+    restoreWindow();
+    return true;
+  }
+  if (watched != &window_) return QObject::eventFilter(watched, event);
+
+  if (event->type() == QEvent::WindowActivate && activation_) activation_->quit();
+  if (event->type() == QEvent::WindowStateChange && !restoring_) {
+    const bool wasMinimised =
+        static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMinimized;
+    const bool minimised = window_.windowState() & Qt::WindowMinimized;
+    // Hiding inside the state change would confuse the window system; both steps wait for it.
+    if (minimised && !wasMinimised && trayAvailable()) {
+      QTimer::singleShot(0, this, &TrayDisplay::hideToIcon);
+    } else if (wasMinimised && !minimised) {
+      // The system's restore command: the window is back, and shows today like a double-click.
+      QTimer::singleShot(0, this, &TrayDisplay::restoreWindow);
+    }
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+void TrayDisplay::hideToIcon() {
+  if (window_.windowState() & Qt::WindowMinimized) window_.hide();
+}
+
+void TrayDisplay::restoreWindow() {
+  if (restoring_) return;
+  const QScopedValueRollback<bool> busy(restoring_, true);
+  window_.setWindowState(window_.windowState() & ~Qt::WindowMinimized);
+  window_.show();
+  window_.raise();
+  window_.activateWindow();
+  waitForActivation();
+  TrayIcon1Restore();
+}
+
+// The window system activates the window a little later, and the window's activation draws the
+// month again and focuses the first Saturday: today's box is chosen after that.
+void TrayDisplay::waitForActivation() {
+  if (window_.isActiveWindow()) return;
+  QEventLoop loop;
+  QTimer::singleShot(kActivationWait, &loop, &QEventLoop::quit);
+  const QScopedValueRollback<QEventLoop*> waiting(activation_, &loop);
+  loop.exec();
+}
+
+}  // namespace tevorin

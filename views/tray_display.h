@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+class QEventLoop;
+class QSystemTrayIcon;
+class QTimer;
+class QWidget;
+
+namespace tevorin {
+
+class MonthPage;
+struct WindowServices;
+
+// Today in the notification area: the icon whose tooltip carries today's dates and sun times, the
+// timer that keeps it current, minimising the window to the icon and bringing it back on today.
+class TrayDisplay : public QObject {
+  Q_OBJECT
+
+ public:
+  // Shows the icon at once; the first update follows about a second later.
+  TrayDisplay(QWidget& window, MonthPage& monthPage, const WindowServices& services);
+
+  // The update: today's text on the icon, then the 30-second interval. A place whose numbers do
+  // not convert is reported once until an update succeeds again; the icon keeps its last text.
+  void Timer1Timer();
+  // After the icon has brought the window back: the month page on today's month and today's box,
+  // then the update. Throws what drawing the month throws.
+  void TrayIcon1Restore();
+
+  QSystemTrayIcon* TrayIcon1 = nullptr;
+  QTimer* Timer1 = nullptr;
+  // Whether the desktop has a notification area now; without one the window minimises as usual.
+  // Tests put a fixed answer in its place.
+  std::function<bool()> trayAvailable;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void hideToIcon();
+  // Shows the window, brings it to the front and runs TrayIcon1Restore.
+  void restoreWindow();
+  void waitForActivation();
+
+  QWidget& window_;
+  MonthPage& monthPage_;
+  const WindowServices& services_;
+  // The box of day 1 of the month shown at the last restore: 1..7, 0 before the first.
+  int firstBox_ = 0;
+  bool failureReported_ = false;
+  bool restoring_ = false;
+  QEventLoop* activation_ = nullptr;
+};
+
+}  // namespace tevorin
