@@ -1,7 +1,6 @@
 #include "views/tray_display.h"
 
 #include <QApplication>
-#include <QEventLoop>
 #include <QLineEdit>
 #include <QScopedValueRollback>
 #include <QSystemTrayIcon>
@@ -43,8 +42,12 @@ TrayDisplay::TrayDisplay(QWidget& window, MonthPage& monthPage, const WindowServ
   TrayIcon1->setObjectName("TrayIcon1");
   Timer1 = new QTimer(this);
   Timer1->setObjectName("Timer1");
+  activationWait_ = new QTimer(this);
+  activationWait_->setSingleShot(true);
+  activationWait_->setInterval(kActivationWait);
 
   connect(Timer1, &QTimer::timeout, this, &TrayDisplay::Timer1Timer);
+  connect(activationWait_, &QTimer::timeout, this, &TrayDisplay::finishRestore);
   connect(TrayIcon1, &QSystemTrayIcon::activated, this,
           [this](QSystemTrayIcon::ActivationReason why) {
             if (why == QSystemTrayIcon::DoubleClick) restoreWindow();
@@ -118,18 +121,34 @@ bool TrayDisplay::eventFilter(QObject* watched, QEvent* event) {
   }
   if (watched != &window_) return QObject::eventFilter(watched, event);
 
-  if (event->type() == QEvent::WindowActivate && activation_) activation_->quit();
-  if (event->type() == QEvent::WindowStateChange && !restoring_) {
-    const bool wasMinimised =
-        static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMinimized;
-    const bool minimised = window_.windowState() & Qt::WindowMinimized;
-    // Hiding inside the state change would confuse the window system; both steps wait for it.
-    if (minimised && !wasMinimised && trayAvailable()) {
-      QTimer::singleShot(0, this, &TrayDisplay::hideToIcon);
-    } else if (wasMinimised && !minimised) {
-      // The system's restore command: the window is back, and shows today like a double-click.
-      QTimer::singleShot(0, this, &TrayDisplay::restoreWindow);
+  switch (event->type()) {
+    case QEvent::WindowActivate:
+      activating_ = true;
+      break;
+    // Qt sends this right after the window has handled its activation.
+    case QEvent::ActivationChange:
+      if (activating_) {
+        activating_ = false;
+        if (restorePending_) QTimer::singleShot(0, this, &TrayDisplay::finishRestore);
+      }
+      break;
+    case QEvent::WindowStateChange: {
+      if (restoring_) break;
+      const bool wasMinimised =
+          static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMinimized;
+      const bool minimised = window_.windowState() & Qt::WindowMinimized;
+      // Hiding inside the state change would confuse the window system; both steps wait for it.
+      if (minimised && !wasMinimised && trayAvailable()) {
+        QTimer::singleShot(0, this, &TrayDisplay::hideToIcon);
+      } else if (wasMinimised && !minimised) {
+        // The system's restore command: the window is back, and shows today as after a
+        // double-click.
+        QTimer::singleShot(0, this, &TrayDisplay::restoreWindow);
+      }
+      break;
     }
+    default:
+      break;
   }
   return QObject::eventFilter(watched, event);
 }
@@ -140,23 +159,29 @@ void TrayDisplay::hideToIcon() {
 
 void TrayDisplay::restoreWindow() {
   if (restoring_) return;
-  const QScopedValueRollback<bool> busy(restoring_, true);
-  window_.setWindowState(window_.windowState() & ~Qt::WindowMinimized);
-  window_.show();
-  window_.raise();
-  window_.activateWindow();
-  waitForActivation();
-  TrayIcon1Restore();
+  {
+    const QScopedValueRollback<bool> busy(restoring_, true);
+    window_.setWindowState(window_.windowState() & ~Qt::WindowMinimized);
+    window_.show();
+    window_.raise();
+    window_.activateWindow();
+  }
+  restorePending_ = true;
+  if (window_.isActiveWindow()) {
+    finishRestore();
+  } else {
+    activationWait_->start();
+  }
 }
 
-// The window system activates the window a little later, and the window's activation draws the
-// month again and focuses the first Saturday: today's box is chosen after that.
-void TrayDisplay::waitForActivation() {
-  if (window_.isActiveWindow()) return;
-  QEventLoop loop;
-  QTimer::singleShot(kActivationWait, &loop, &QEventLoop::quit);
-  const QScopedValueRollback<QEventLoop*> waiting(activation_, &loop);
-  loop.exec();
+// The window's activation draws the month again and selects the first Saturday; it reads the month
+// before its yields and writes it back after them. Today's box is chosen after all that.
+void TrayDisplay::finishRestore() {
+  if (!restorePending_ || activating_) return;
+  restorePending_ = false;
+  activationWait_->stop();
+  const QScopedValueRollback<bool> busy(restoring_, true);
+  TrayIcon1Restore();
 }
 
 }  // namespace tevorin

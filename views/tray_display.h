@@ -3,7 +3,6 @@
 #include <QObject>
 #include <functional>
 
-class QEventLoop;
 class QSystemTrayIcon;
 class QTimer;
 class QWidget;
@@ -40,9 +39,10 @@ class TrayDisplay : public QObject {
 
  private:
   void hideToIcon();
-  // Shows the window, brings it to the front and runs TrayIcon1Restore.
+  // Shows the window and brings it to the front; TrayIcon1Restore follows once the window's own
+  // activation handling is over, or when the window system does not activate it at all.
   void restoreWindow();
-  void waitForActivation();
+  void finishRestore();
 
   QWidget& window_;
   MonthPage& monthPage_;
@@ -51,7 +51,10 @@ class TrayDisplay : public QObject {
   int firstBox_ = 0;
   bool failureReported_ = false;
   bool restoring_ = false;
-  QEventLoop* activation_ = nullptr;
+  bool restorePending_ = false;
+  // The window's activation is being handled: it draws the month again, with yields.
+  bool activating_ = false;
+  QTimer* activationWait_ = nullptr;
 };
 
 }  // namespace tevorin
