@@ -213,8 +213,9 @@ void TForm1::FormDestroy() {
   settings.setValue("Generate", "NoMonthsGen", fieldText(ScrollBox2->NoMonthEdit1));
   settings.setValue("CHMonth", "Month", integerText(ScrollBox1->MonthComboBox1->currentIndex()));
   settings.setValue("CHMonth", "Year", fieldText(ScrollBox1->YearEdit1));
-  // A settings file that cannot be written is not worth a message at exit; the old one stays whole.
-  settings.write(settingsPath());
+  // The old file stays whole when the write fails, but the user's choices are lost: say so.
+  if (!settings.write(settingsPath()))
+    reportError("Cannot write file '" + settingsPath().string() + "'");
 }
 
 void TForm1::TabControl1Change() {

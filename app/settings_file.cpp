@@ -5,7 +5,7 @@
 
 #include <algorithm>
 #include <fstream>
-#include <iterator>
+#include <optional>
 #include <system_error>
 
 #include "sun/location_list.h"
@@ -69,10 +69,8 @@ bool flushToDisk(const std::filesystem::path& file) {
 }  // namespace
 
 SettingsFile SettingsFile::read(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return {};
-  const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  return parse(text);
+  const std::optional<std::string> text = readWholeFile(file);
+  return text ? parse(*text) : SettingsFile{};
 }
 
 SettingsFile SettingsFile::parse(std::string_view text) {

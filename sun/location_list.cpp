@@ -21,20 +21,16 @@ std::vector<std::string> splitLines(std::string_view text) {
   return lines;
 }
 
-namespace {
-
-// The whole file, or none when it cannot be opened or read; a directory opens but fails to read.
 std::optional<std::string> readWholeFile(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
   if (!in) return std::nullopt;
+  // A directory opens but fails to read.
   try {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   } catch (const std::ios_base::failure&) {
     return std::nullopt;
   }
 }
-
-}  // namespace
 
 std::vector<std::string> readLines(const std::filesystem::path& file) {
   const std::optional<std::string> text = readWholeFile(file);

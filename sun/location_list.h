@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -23,6 +24,9 @@ class FileOpenError : public std::runtime_error {
 
 // Splits at CR LF, lone LF or lone CR; an empty line is an entry, a final line end adds none.
 std::vector<std::string> splitLines(std::string_view text);
+
+// The whole file, or none when it cannot be opened or read.
+std::optional<std::string> readWholeFile(const std::filesystem::path& file);
 
 // Reads a whole text file as lines; throws FileOpenError.
 std::vector<std::string> readLines(const std::filesystem::path& file);

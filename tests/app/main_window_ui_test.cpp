@@ -108,6 +108,16 @@ TEST_F(WindowTest, SettingsAreFoundWithoutRegardToCaseAndUnknownPartsSurviveTheW
             "[chmonth]\r\nMONTH=10\r\nYEAR=2011\r\n");
 }
 
+// A folder in the settings file's place cannot be replaced by a file.
+TEST_F(WindowTest, SettingsThatCannotBeWrittenAtTheEndAreReported) {
+  writeSmallPlaces();
+  fs::create_directories(dir_ / "tvrn.ini" / "inside");
+  openWindow().reset();
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_EQ(errors[0], "Cannot write file '" + (dir_ / "tvrn.ini").string() + "'");
+  EXPECT_TRUE(fs::is_directory(dir_ / "tvrn.ini" / "inside"));
+}
+
 TEST_F(WindowTest, AnIndexKeyThatIsNoWholeNumberEndsStartUpAtThatKey) {
   const struct {
     const char* settings;
