@@ -11,7 +11,7 @@ namespace tevorin {
 class LocationGroup;
 
 // The maker's home page: the text of the link labels on the about and the Generate page.
-inline constexpr char kMakerHomePage[] = "https://www.orlevsoft.net/";
+inline constexpr char kMakerHomePage[] = "https://www.tevorin-labs.net/";
 
 // The third page, "Location & About": title, version, the location group, the features and the
 // maker's address. The window connects the clicks of the two link labels.
