@@ -1,45 +1,16 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "tests/support/cli_run.h"
+
 namespace {
 
-struct CliRun {
-  int exitCode;
-  std::string out;
-  std::string err;
-};
-
-// Runs the built tevorin-cli with the given argument text through the shell.
-CliRun runCli(const std::string& arguments, const std::string& redirectOut = "") {
-  const std::filesystem::path errFile =
-      std::filesystem::temp_directory_path() / ("tevorin_cli_err_" + std::to_string(::getpid()));
-  const std::string command = std::string(TEVORIN_BIN_DIR) + "/tevorin-cli " + arguments +
-                              redirectOut + " 2>" + errFile.string();
-  CliRun run{};
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (pipe == nullptr) {
-    ADD_FAILURE() << "cannot start " << command;
-    return run;
-  }
-  char buffer[1 << 16];
-  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-    run.out.append(buffer, n);
-  const int status = ::pclose(pipe);
-  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  std::ostringstream err;
-  err << std::ifstream(errFile).rdbuf();
-  run.err = err.str();
-  std::filesystem::remove(errFile);
-  return run;
-}
+using tevorin::testing::CliRun;
+using tevorin::testing::runCli;
 
 std::vector<std::string> lines(const std::string& text) {
   std::vector<std::string> result;
@@ -157,7 +128,7 @@ TEST(Cli, WithoutAKnownCommandShowsUsage) {
 
 TEST(CliDays, OutputThatCannotBeWrittenIsAFailure) {
   if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
-  const CliRun run = runCli("days 2007-01-01 2007-12-31", " >/dev/full");
+  const CliRun run = runCli("days 2007-01-01 2007-12-31 >/dev/full");
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.err, "tevorin-cli days: the output could not be written\n");
 }

@@ -8,7 +8,7 @@
 
 #include "sun/location_list.h"
 #include "sun/sun_times.h"
-#include "tests/publish/scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace tevorin {
 namespace {

@@ -22,7 +22,7 @@
 #include "publish/generate_page.h"
 #include "publish/publish_error.h"
 #include "sun/number_text.h"
-#include "tests/publish/scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace tevorin {
 namespace {

@@ -12,7 +12,7 @@
 #include "publish/publish_error.h"
 #include "sun/number_text.h"
 #include "sun/sun_times.h"
-#include "tests/publish/scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace tevorin {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "publish/publish_error.h"
-#include "tests/publish/scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace tevorin {
 namespace {

@@ -1,47 +1,16 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
+#include "tests/support/cli_run.h"
 #include "views/tray_text.h"
 
 namespace tevorin {
 namespace {
 
-struct CliRun {
-  int exitCode;
-  std::string out;
-  std::string err;
-};
-
-// Runs the tevorin-cli found in binDir, which reads the place files of binDir.
-CliRun runCli(const std::string& arguments, const std::filesystem::path& binDir = TEVORIN_BIN_DIR) {
-  const std::filesystem::path errFile = std::filesystem::temp_directory_path() /
-                                        ("tevorin_cli_today_err_" + std::to_string(::getpid()));
-  const std::string command =
-      (binDir / "tevorin-cli").string() + " " + arguments + " 2>" + errFile.string();
-  CliRun run{};
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (pipe == nullptr) {
-    ADD_FAILURE() << "cannot start " << command;
-    return run;
-  }
-  char buffer[4096];
-  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-    run.out.append(buffer, n);
-  const int status = ::pclose(pipe);
-  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  std::ostringstream err;
-  err << std::ifstream(errFile).rdbuf();
-  run.err = err.str();
-  std::filesystem::remove(errFile);
-  return run;
-}
+using testing::CliRun;
+using testing::runCli;
 
 // The tooltip's text as a terminal shows it: the carriage return becomes a line break.
 std::string printed(const GeoLocation& place, std::string_view name) {
@@ -99,25 +68,22 @@ TEST(CliToday, RefusesWhatItCannotFollow) {
 }
 
 // The program beside place files that cannot give today's place.
-class CliTodayPlaceFiles : public testing::Test {
+class CliTodayPlaceFiles : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("tevorin_cli_today_" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir_);
     std::filesystem::copy_file(std::filesystem::path(TEVORIN_BIN_DIR) / "tevorin-cli",
                                dir_ / "tevorin-cli");
   }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
 
   void writePlaces(const char* names, const char* latitudes) {
-    std::ofstream(dir_ / "locco.dat") << names;
-    std::ofstream(dir_ / "lat.dat") << latitudes;
-    std::ofstream(dir_ / "long.dat") << "35.22\r\n";
-    std::ofstream(dir_ / "uto.dat") << "2\r\n";
+    testing::writeFile(dir_ / "locco.dat", names);
+    testing::writeFile(dir_ / "lat.dat", latitudes);
+    testing::writeFile(dir_ / "long.dat", "35.22\r\n");
+    testing::writeFile(dir_ / "uto.dat", "2\r\n");
   }
 
-  std::filesystem::path dir_;
+  testing::ScratchFolder scratch_;
+  const std::filesystem::path& dir_ = scratch_.path();
 };
 
 TEST_F(CliTodayPlaceFiles, ReportsAFailureAsOne) {

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "tests/support/scratch_folder.h"
+
+namespace tevorin::testing {
+
+struct CliRun {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+
+// Runs the tevorin-cli of binDir (which reads the place files beside it) through the shell, so
+// arguments may carry quotes and redirections.
+inline CliRun runCli(const std::string& arguments,
+                     const std::filesystem::path& binDir = TEVORIN_BIN_DIR) {
+  const ScratchFolder scratch;
+  const std::filesystem::path errFile = scratch.path() / "stderr.txt";
+  const std::string command =
+      (binDir / "tevorin-cli").string() + " " + arguments + " 2>" + errFile.string();
+  CliRun run;
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (pipe == nullptr) {
+    ADD_FAILURE() << "cannot start " << command;
+    return run;
+  }
+  char buffer[1 << 16];
+  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+    run.out.append(buffer, n);
+  const int status = ::pclose(pipe);
+  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  run.err = readFile(errFile);
+  return run;
+}
+
+}  // namespace tevorin::testing
