@@ -8,6 +8,12 @@
 
 namespace tevorin {
 
+namespace {
+
+constexpr int kSideMargin = 1;
+
+}  // namespace
+
 DayBox::DayBox(QWidget* parent) : QTextEdit(parent) {
   setReadOnly(true);
   setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -16,19 +22,24 @@ DayBox::DayBox(QWidget* parent) : QTextEdit(parent) {
   setLineWrapMode(QTextEdit::WidgetWidth);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  // Four short lines must fit into 59 pixels.
-  document()->setDocumentMargin(1);
+  // Five lines (day, Hebrew date, a holiday wrapped in two, Omer) must fit into 59 pixels: the
+  // paragraphs keep a margin at the sides only.
+  document()->setDocumentMargin(0);
 }
 
 void DayBox::appendLine(const QString& text, const LineStyle& style) {
+  const int pixels = QFontInfo(font()).pixelSize() + style.extraPixels;
   QTextCharFormat character;
   character.setForeground(QColor::fromRgb(style.color));
   character.setFontWeight(style.bold ? QFont::Bold : QFont::Normal);
-  if (style.extraPixels != 0)
-    character.setProperty(QTextFormat::FontPixelSize,
-                          QFontInfo(font()).pixelSize() + style.extraPixels);
+  if (style.extraPixels != 0) character.setProperty(QTextFormat::FontPixelSize, pixels);
   QTextBlockFormat paragraph;
   paragraph.setAlignment(style.alignment);
+  paragraph.setLeftMargin(kSideMargin);
+  paragraph.setRightMargin(kSideMargin);
+  // The font's own line spacing leaves room for accents these lines never carry; a line as high
+  // as its characters still clears the ascenders above and the descenders below.
+  paragraph.setLineHeight(pixels, QTextBlockFormat::FixedHeight);
 
   QTextCursor cursor(document());
   cursor.movePosition(QTextCursor::End);

@@ -3,7 +3,9 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLineEdit>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QStyleOptionComplex>
 #include <QToolTip>
 #include <initializer_list>
 #include <string>
@@ -53,6 +55,27 @@ constexpr WeekdayLabel kWeekdayLabels[7] = {
 constexpr const char* kMonthNames[12] = {"January",   "February", "March",    "April",
                                          "May",       "June",     "July",     "August",
                                          "September", "October",  "November", "December"};
+
+// In 79 pixels the usual drop-down arrow leaves too little room for "September". This one is
+// narrower, and the text runs up to it. A style sheet could narrow it too, but would swap the
+// arrow for a bevelled button.
+class NarrowArrowStyle : public QProxyStyle {
+ public:
+  QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                       const QWidget* widget) const override {
+    if (control != CC_ComboBox || (part != SC_ComboBoxArrow && part != SC_ComboBoxEditField))
+      return QProxyStyle::subControlRect(control, option, part, widget);
+    const QRect inside = option->rect.adjusted(kFrame, kFrame, -kFrame, -kFrame);
+    if (part == SC_ComboBoxArrow)
+      return QRect(inside.right() - kArrowWidth + 1, inside.top(), kArrowWidth, inside.height());
+    return QRect(inside.left() + 1, inside.top(), inside.width() - kArrowWidth - 1,
+                 inside.height());
+  }
+
+ private:
+  static constexpr int kFrame = 1;
+  static constexpr int kArrowWidth = 12;
+};
 
 QFont sansFont(int pixels) {
   QFont font(QStringLiteral("Sans Serif"));
@@ -116,6 +139,10 @@ void MonthPage::createMonthControls() {
   MonthComboBox1->setMaxVisibleItems(12);
   MonthComboBox1->setGeometry(21, 13, 79, 21);
   setTextStyle(MonthComboBox1, 11, kNavy, {QPalette::Text, QPalette::ButtonText});
+  // The combo owns its style and drops it with itself.
+  auto* narrow = new NarrowArrowStyle;
+  narrow->setParent(MonthComboBox1);
+  MonthComboBox1->setStyle(narrow);
   connect(MonthComboBox1, &QComboBox::activated, this, [this] { MonthComboBox1Change(); });
 
   MonthEdit1 = new QLineEdit("3", this);

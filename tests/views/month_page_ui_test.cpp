@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QComboBox>
 #include <QFontInfo>
@@ -7,17 +8,23 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStyleOptionComboBox>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QToolTip>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/up_down.h"
 #include "app/window_services.h"
+#include "calendar/calendar_day.h"
+#include "calendar/holidays.h"
+#include "calendar/omer.h"
 #include "sun/number_text.h"
 #include "sun/sun_times.h"
 #include "views/month_page.h"
@@ -246,6 +253,82 @@ TEST_F(MonthPageTest, BoxLinesCarryTheirOwnStyleInOrder) {
       EXPECT_EQ(lines[2 + i],
                 (Line{c.lines[i].first, c.lines[i].second, false, normalPixels(), Qt::AlignLeft}));
     EXPECT_EQ(box(c.box)->palette().color(QPalette::Base).rgb(), c.background);
+  }
+}
+
+struct Ink {
+  std::string text;
+  double top;
+  double bottom;
+};
+
+// Where the glyphs of each laid-out line of a box are drawn, top to bottom, in viewport pixels.
+std::vector<Ink> inkOf(const QTextEdit* box) {
+  std::vector<Ink> inks;
+  const QTextDocument* document = box->document();
+  for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+    const QFontMetricsF metrics(block.charFormat().font().resolve(document->defaultFont()));
+    const double blockTop = document->documentLayout()->blockBoundingRect(block).top();
+    for (int i = 0; i < block.layout()->lineCount(); ++i) {
+      const QTextLine line = block.layout()->lineAt(i);
+      const QString text = block.text().mid(line.textStart(), line.textLength()).trimmed();
+      const double baseline = blockTop + line.y() + line.ascent();
+      const QRectF glyphs = metrics.tightBoundingRect(text);
+      inks.push_back({text.toStdString(), baseline + glyphs.top(), baseline + glyphs.bottom()});
+    }
+  }
+  return inks;
+}
+
+// The boxes have no scroll bars, so a line laid out past the viewport is never seen.
+void expectEveryLineVisible(const QTextEdit* box) {
+  SCOPED_TRACE(box->toPlainText().toStdString());
+  const QSizeF needed = box->document()->documentLayout()->documentSize();
+  EXPECT_LE(needed.height(), box->viewport()->height());
+  EXPECT_LE(needed.width(), box->viewport()->width());
+  const std::vector<Ink> inks = inkOf(box);
+  for (size_t i = 0; i < inks.size(); ++i) {
+    SCOPED_TRACE(inks[i].text);
+    EXPECT_GE(inks[i].top, 0);
+    EXPECT_LE(inks[i].bottom, box->viewport()->height());
+    if (i > 0) EXPECT_LE(inks[i - 1].bottom, inks[i].top) << "overlaps " << inks[i - 1].text;
+  }
+}
+
+TEST_F(MonthPageTest, FiveLinesOfAHolidayThatWrapsAboveTheOmerAllFitTheBox) {
+  page->showMonth(4, 2007, false, false);
+  EXPECT_EQ(box(6)->font().pointSize(), 8);
+  // 6 April 2007, 18 Nisan: the holiday takes two lines, then comes the Omer.
+  const std::vector<Line> lines = linesOf(box(6));
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(lines[2].text, "Chol Hamoed Pesach");
+  EXPECT_EQ(lines[3].text, "Omer 3");
+  EXPECT_EQ(box(6)->document()->lastBlock().layout()->lineCount(), 1);
+  EXPECT_EQ(box(6)->document()->findBlockByNumber(2).layout()->lineCount(), 2);
+  for (int n = 1; n <= 30; ++n) {
+    SCOPED_TRACE("RichEdit" + std::to_string(n));
+    expectEveryLineVisible(box(n));
+  }
+}
+
+TEST_F(MonthPageTest, EveryKindOfDayFitsItsBoxThroughAllSupportedYears) {
+  // Beside the day number, a box's lines differ only by the Hebrew month's name, the holiday's name
+  // and whether an Omer line follows, so one month for each such kind of day that 1600..2500
+  // holds stands for all of them.
+  std::map<std::string, std::pair<int, int>> monthOf;
+  CalendarDay day(1, 1, 1600, false, false);
+  while (day.gregorianYear() <= 2500) {
+    const std::string kind = day.hebrewMonthName() + " / " +
+                             std::string(holidayName(day).value_or("")) +
+                             (omerDay(day) != 0 ? " / Omer" : "");
+    monthOf.try_emplace(kind, day.gregorianMonth(), day.gregorianYear());
+    day.nextDay();
+  }
+  for (const auto& [kind, month] : monthOf) {
+    SCOPED_TRACE(kind + " in " + std::to_string(month.first) + "/" + std::to_string(month.second));
+    page->showMonth(month.first, month.second, false, false);
+    for (int n = 1; n <= 42; ++n)
+      if (!box(n)->isHidden()) expectEveryLineVisible(box(n));
   }
 }
 
@@ -598,6 +681,31 @@ TEST_F(MonthPageTest, LabelsTurnBoldOnlyUnderThePointer) {
   }
   EXPECT_EQ(page->MLabel[6]->palette().color(QPalette::WindowText).rgb(), kRed);
   EXPECT_EQ(page->MLabel[0]->palette().color(QPalette::WindowText).rgb(), qRgb(0, 255, 0));
+}
+
+TEST_F(MonthPageTest, EveryMonthNameFitsTheDropDownBesideItsArrow) {
+  QComboBox* combo = page->MonthComboBox1;
+  EXPECT_EQ(combo->geometry(), QRect(21, 13, 79, 21));
+  EXPECT_EQ(QFontInfo(combo->font()).pixelSize(), 11);
+  const QFontMetrics metrics(combo->font());
+  for (int i = 0; i < combo->count(); ++i) {
+    SCOPED_TRACE(combo->itemText(i).toStdString());
+    combo->setCurrentIndex(i);
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.editable = combo->isEditable();
+    option.frame = combo->hasFrame();
+    option.currentText = combo->currentText();
+    option.subControls = QStyle::SC_All;
+    const QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                       QStyle::SC_ComboBoxEditField, combo);
+    const QRect arrow = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                       QStyle::SC_ComboBoxArrow, combo);
+    EXPECT_FALSE(field.intersects(arrow));
+    // The label is drawn a pixel in from each side of the field.
+    EXPECT_LE(metrics.horizontalAdvance(combo->currentText()) + 2, field.width());
+    EXPECT_TRUE(combo->rect().contains(field));
+  }
 }
 
 TEST_F(MonthPageTest, ControlsAreFoundByTheirNames) {
