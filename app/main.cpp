@@ -1,4 +1,5 @@
 #include <QFile>
+#include <QStyleFactory>
 #include <exception>
 
 #include "app/error_report.h"
@@ -8,6 +9,8 @@
 int main(int argc, char** argv) {
   tevorin::ErrorReportingApplication application(argc, argv);
   QCoreApplication::setApplicationName(tevorin::kApplicationTitle);
+  // The pages are laid out to the pixel for Fusion's frames, whatever the desktop's style.
+  QApplication::setStyle(QStyleFactory::create("Fusion"));
   QGuiApplication::setWindowIcon(tevorin::programIcon());
   try {
     tevorin::TForm1 form(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
