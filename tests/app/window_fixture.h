@@ -14,25 +14,17 @@
 #include "app/error_report.h"
 #include "app/main_window.h"
 #include "sun/location_list.h"
+#include "tests/support/qt_application.h"
 
 namespace tevorin::testing {
 
 namespace fs = std::filesystem;
 
-// One application for the whole test program, with the error report of the real one.
-inline QApplication& application() {
-  static int argc = 1;
-  static char name[] = "tevorin_app_ui_tests";
-  static char* argv[] = {name, nullptr};
-  static auto* instance = new ErrorReportingApplication(argc, argv);
-  return *instance;
-}
-
 // A program folder of its own for each test, and a recorder in place of the error message box.
 class WindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    application();
+    ensureApplication();
     static int serial = 0;
     dir_ = fs::temp_directory_path() /
            ("tevorin-window-" + std::to_string(::getpid()) + "-" + std::to_string(++serial));

@@ -22,6 +22,7 @@
 #include "publish/generate_page.h"
 #include "publish/publish_error.h"
 #include "sun/number_text.h"
+#include "tests/support/qt_application.h"
 #include "tests/support/scratch_folder.h"
 
 namespace tevorin {
@@ -35,14 +36,7 @@ using testing::readFile;
 using testing::ScratchFolder;
 using testing::writeFile;
 
-void ensureApplication() {
-  if (QCoreApplication::instance()) return;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "generate_page_ui_test";
-  static char* argv[] = {name, nullptr};
-  new QApplication(argc, argv);
-}
+using testing::ensureApplication;
 
 constexpr GeoLocation kJerusalem{31.78, 35.22, 2};
 constexpr char kReady[] = "Ready to generate";

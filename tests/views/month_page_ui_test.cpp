@@ -27,19 +27,13 @@
 #include "calendar/omer.h"
 #include "sun/number_text.h"
 #include "sun/sun_times.h"
+#include "tests/support/qt_application.h"
 #include "views/month_page.h"
 
 namespace tevorin {
 namespace {
 
-void ensureApplication() {
-  if (QCoreApplication::instance()) return;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "month_page_ui_test";
-  static char* argv[] = {name, nullptr};
-  new QApplication(argc, argv);
-}
+using testing::ensureApplication;
 
 constexpr GeoLocation kJerusalem{31.7833, 35.2333, 2};
 constexpr const char* kPlace = "Jerusalem, Israel";

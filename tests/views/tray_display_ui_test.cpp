@@ -21,6 +21,7 @@
 #include "app/main_window.h"
 #include "sun/location_list.h"
 #include "sun/number_text.h"
+#include "tests/support/qt_application.h"
 #include "views/month_page.h"
 #include "views/tray_display.h"
 
@@ -29,15 +30,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The application of the real program, unless another test of this program made one first.
-void ensureApplication() {
-  if (QCoreApplication::instance()) return;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "tray_display_ui_test";
-  static char* argv[] = {name, nullptr};
-  new ErrorReportingApplication(argc, argv);
-}
+using testing::ensureApplication;
 
 // Lets events run until the condition holds; false when it did not within five seconds.
 bool eventually(const std::function<bool()>& condition) {
