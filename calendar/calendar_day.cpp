@@ -124,6 +124,10 @@ constexpr AbsoluteDay gregorianAbsolute(int32_t month, int32_t day, int32_t year
 
 }  // namespace
 
+std::string_view gregorianMonthNameOf(int32_t month) {
+  return kGregorianMonthNames[static_cast<std::size_t>(std::clamp(month, 0, 12))];
+}
+
 LocalDate todayLocalDate() {
   const std::time_t now = std::time(nullptr);
   std::tm local{};

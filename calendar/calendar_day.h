@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace tevorin {
 
@@ -42,6 +43,13 @@ constexpr int32_t daysInGregorianMonth(int32_t month, int32_t year) {
   if (month == 4 || month == 6 || month == 9 || month == 11) return 30;
   return 31;
 }
+
+// The years the program shows and publishes.
+inline constexpr int32_t kFirstShownYear = 1600;
+inline constexpr int32_t kLastShownYear = 2500;
+
+// "January" .. "December" for months 1..12.
+std::string_view gregorianMonthNameOf(int32_t month);
 
 // Today's local date, as the constructor and setGregorian use it for 0 arguments.
 struct LocalDate {

@@ -14,6 +14,7 @@
 #include "app/about_page.h"
 #include "app/up_down.h"
 #include "app/window_services.h"
+#include "calendar/calendar_day.h"
 #include "publish/html_writer.h"
 #include "sun/number_text.h"
 
@@ -21,8 +22,6 @@ namespace tevorin {
 
 namespace {
 
-constexpr int32_t kFirstYear = 1600;
-constexpr int32_t kLastYear = 2500;
 constexpr char kDefaultPath[] = "calendar.html";
 constexpr char kReady[] = "Ready to generate";
 
@@ -31,9 +30,6 @@ constexpr QRgb kWhite = qRgb(255, 255, 255);
 constexpr QRgb kRed = qRgb(255, 0, 0);
 constexpr QRgb kLightBlue = qRgb(193, 224, 255);
 
-constexpr const char* kMonthNames[12] = {"January",   "February", "March",    "April",
-                                         "May",       "June",     "July",     "August",
-                                         "September", "October",  "November", "December"};
 constexpr int kMonthRowHeight = 16;
 
 constexpr char kHtmlFilter[] = "HTML files (*.html)";
@@ -111,8 +107,8 @@ void GeneratePage::createDateControls() {
   MonthListBox1->setObjectName("MonthListBox1");
   MonthListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
   MonthListBox1->setUniformItemSizes(true);
-  for (const char* name : kMonthNames) {
-    auto* item = new QListWidgetItem(name, MonthListBox1);
+  for (int32_t month = 1; month <= 12; ++month) {
+    auto* item = new QListWidgetItem(QString::fromUtf8(gregorianMonthNameOf(month)), MonthListBox1);
     item->setSizeHint(QSize(96, kMonthRowHeight));
   }
   MonthListBox1->setGeometry(28, 62, 104, 12 * kMonthRowHeight + 2 * MonthListBox1->frameWidth());
@@ -126,7 +122,7 @@ void GeneratePage::createDateControls() {
 
   label("Year:", QRect(150, 100, 100, 16), this);
   YearEdit2 = numberField("YearEdit2", "2007", QRect(150, 118, 40, 21), this);
-  YearUpDown2 = spinner("YearUpDown2", YearEdit2, kFirstYear, kLastYear, this);
+  YearUpDown2 = spinner("YearUpDown2", YearEdit2, kFirstShownYear, kLastShownYear, this);
   connect(YearEdit2, &QLineEdit::textChanged, this, [this] { YearEdit2Change(); });
   YLabel1 = label(QString(), QRect(208, 120, 116, 18), this);
   YLabel1->setObjectName("YLabel1");
@@ -200,7 +196,7 @@ void GeneratePage::MonthEdit2Change() {
 void GeneratePage::YearEdit2Change() {
   if (YearEdit2->text().isEmpty()) return;
   const int32_t year = fieldNumber(YearEdit2);
-  YLabel1->setText(year > kLastYear || year < kFirstYear ? "Year out of range" : "");
+  YLabel1->setText(year > kLastShownYear || year < kFirstShownYear ? "Year out of range" : "");
 }
 
 void GeneratePage::NoMonthEdit1Change() {

@@ -24,8 +24,6 @@ namespace tevorin {
 
 namespace {
 
-constexpr int32_t kFirstYear = 1600;
-constexpr int32_t kLastYear = 2500;
 constexpr int kMonthPage = 0;
 constexpr int kFirstSaturdayBox = 7;
 
@@ -51,10 +49,6 @@ constexpr WeekdayLabel kWeekdayLabels[7] = {
     {"Wednesday", 290, kLime}, {"Thursday", 389, kLime}, {"Friday", 492, kLime},
     {"Saturday", 572, kRed},
 };
-
-constexpr const char* kMonthNames[12] = {"January",   "February", "March",    "April",
-                                         "May",       "June",     "July",     "August",
-                                         "September", "October",  "November", "December"};
 
 // In 79 pixels the usual drop-down arrow leaves too little room for "September". This one is
 // narrower, and the text runs up to it. A style sheet could narrow it too, but would swap the
@@ -134,7 +128,8 @@ void MonthPage::createMonthControls() {
 
   MonthComboBox1 = new QComboBox(this);
   MonthComboBox1->setObjectName("MonthComboBox1");
-  for (const char* name : kMonthNames) MonthComboBox1->addItem(name);
+  for (int32_t month = 1; month <= 12; ++month)
+    MonthComboBox1->addItem(QString::fromUtf8(gregorianMonthNameOf(month)));
   MonthComboBox1->setCurrentIndex(-1);
   MonthComboBox1->setMaxVisibleItems(12);
   MonthComboBox1->setGeometry(21, 13, 79, 21);
@@ -158,7 +153,7 @@ void MonthPage::createMonthControls() {
   YearEdit1->setObjectName("YearEdit1");
   YearEdit1->setGeometry(155, 13, 33, 21);
   setTextStyle(YearEdit1, 11, kNavy, {QPalette::Text});
-  YearUpDown1 = new UpDown(YearEdit1, kFirstYear, kLastYear, this);
+  YearUpDown1 = new UpDown(YearEdit1, kFirstShownYear, kLastShownYear, this);
   YearUpDown1->setObjectName("YearUpDown1");
   YearUpDown1->setGeometry(188, 13, 15, 21);
   connect(YearEdit1, &QLineEdit::textChanged, this, [this] { YearEdit1Change(); });
@@ -232,7 +227,7 @@ void MonthPage::createMessageBar() {
 }
 
 bool MonthPage::refuseYear(int32_t year) {
-  if (year >= kFirstYear && year <= kLastYear) return false;
+  if (year >= kFirstShownYear && year <= kLastShownYear) return false;
   MonthLabel1->setText("Year out of range");
   return true;
 }
