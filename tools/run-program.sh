@@ -12,11 +12,6 @@ for cmd in Xvfb xdotool xdpyinfo import; do
   command -v "$cmd" >/dev/null || { echo "run-program: $cmd is missing (make run-deps installs it)" >&2; exit 1; }
 done
 
-# The first display number that no X server holds.
-number=90
-while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do number=$((number + 1)); done
-export DISPLAY=":$number"
-
 xvfb_pid=""
 program_pid=""
 stop() {
@@ -27,10 +22,16 @@ stop() {
 }
 trap stop EXIT
 
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and writes its number once it accepts clients.
+display_file=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
 xvfb_pid=$!
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
-xdpyinfo >/dev/null 2>&1 || { echo "run-program: the virtual display did not start" >&2; exit 1; }
+for _ in $(seq 200); do [ -s "$display_file" ] && break; sleep 0.05; done
+number=$(head -n 1 "$display_file")
+rm -f "$display_file"
+[ -n "$number" ] || { echo "run-program: the virtual display did not start" >&2; exit 1; }
+export DISPLAY=":$number"
+xdpyinfo >/dev/null 2>&1 || { echo "run-program: the virtual display does not answer" >&2; exit 1; }
 
 start=$(date +%s%N)
 "$bin/tevorin" &
