@@ -112,8 +112,11 @@ void GeneratePage::createDateControls() {
     item->setSizeHint(QSize(96, kMonthRowHeight));
   }
   MonthListBox1->setGeometry(28, 62, 104, 12 * kMonthRowHeight + 2 * MonthListBox1->frameWidth());
-  // currentRowChanged follows the mouse and the keyboard; code that selects a row blocks it.
+  // currentRowChanged follows the mouse and the keyboard; code that selects a row blocks it. A
+  // click on the row already selected changes nothing there, yet the month field may disagree
+  // with it (the settings are applied that way), so clicks count too.
   connect(MonthListBox1, &QListWidget::currentRowChanged, this, [this] { MonthListBox1Click(); });
+  connect(MonthListBox1, &QListWidget::itemClicked, this, [this] { MonthListBox1Click(); });
 
   label("Month No:", QRect(150, 44, 100, 16), this);
   MonthEdit2 = numberField("MonthEdit2", "1", QRect(150, 62, 28, 21), this);

@@ -9,6 +9,8 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QTest>
 #include <QTimer>
 #include <filesystem>
 #include <functional>
@@ -194,6 +196,30 @@ TEST_F(GeneratePageTest, ChoosingAMonthNamePutsItsNumber) {
   EXPECT_EQ(text(page->MonthEdit2), "3");
   page->MonthListBox1->setCurrentRow(11);
   EXPECT_EQ(text(page->MonthEdit2), "12");
+}
+
+// The list may already stand on a name the month field disagrees with (after the settings are
+// read); a click on that very name must still put its number.
+TEST_F(GeneratePageTest, ClickingAMonthNamePutsItsNumberEvenWhenItIsSelected) {
+  const struct {
+    int selected;
+    int clicked;
+    const char* field;
+  } cases[] = {{1, 1, "2"}, {1, 2, "3"}, {11, 0, "1"}};
+  page->show();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.clicked);
+    page->MonthEdit2->setText("5");
+    {
+      const QSignalBlocker quiet(page->MonthListBox1);
+      page->MonthListBox1->setCurrentRow(c.selected);
+    }
+    QWidget* rows = page->MonthListBox1->viewport();
+    const QRect row = page->MonthListBox1->visualItemRect(page->MonthListBox1->item(c.clicked));
+    QTest::mouseClick(rows, Qt::LeftButton, {}, row.center());
+    EXPECT_EQ(text(page->MonthEdit2), c.field);
+    EXPECT_EQ(page->MonthListBox1->currentRow(), c.clicked);
+  }
 }
 
 TEST_F(GeneratePageTest, YearOutsideTheSpanIsWarnedAboutButKept) {
