@@ -19,22 +19,36 @@ std::string hexText(unsigned value) {
   return text;
 }
 
+// The file a path ends at after its links, even one still to be made: a link to the document
+// (from a web folder, say) must keep pointing at the new text. Left unnormalised, as ".." after a
+// linked folder is for the system to resolve.
+std::filesystem::path linkedFile(std::filesystem::path path) {
+  std::error_code ignored;
+  for (int hops = 0; hops < 40 && std::filesystem::is_symlink(path, ignored); ++hops) {
+    const auto next = std::filesystem::read_symlink(path, ignored);
+    if (next.empty()) break;
+    path = path.parent_path() / next;  // an absolute link replaces the whole path
+  }
+  return path;
+}
+
 }  // namespace
 
-ReplacementFile::ReplacementFile(std::filesystem::path target) : target_(std::move(target)) {
+ReplacementFile::ReplacementFile(std::filesystem::path target)
+    : target_(std::move(target)), replaced_(linkedFile(target_)) {
   std::error_code ignored;
-  const auto old = std::filesystem::status(target_, ignored);
+  const auto old = std::filesystem::status(replaced_, ignored);
   if (std::filesystem::exists(old)) {
     if (!std::filesystem::is_regular_file(old)) fail("Cannot create file");
     // Opening for append changes nothing and tells whether the user may replace the file at all;
     // the rename alone would go over a read-only file.
-    std::FILE* probe = std::fopen(target_.c_str(), "ab");
+    std::FILE* probe = std::fopen(replaced_.c_str(), "ab");
     if (!probe) fail("Cannot create file");
     std::fclose(probe);
   }
   std::random_device random;
   for (int attempt = 0; attempt < 100 && !file_; ++attempt) {
-    temporary_ = target_;
+    temporary_ = replaced_;
     temporary_ += "." + hexText(random()) + ".tmp";
     file_ = std::fopen(temporary_.c_str(), "wbx");
     if (!file_ && errno != EEXIST) break;
@@ -61,7 +75,7 @@ void ReplacementFile::commit() {
   std::FILE* file = std::exchange(file_, nullptr);
   if (std::fclose(file) != 0) fail("Cannot write file");
   std::error_code error;
-  std::filesystem::rename(temporary_, target_, error);
+  std::filesystem::rename(temporary_, replaced_, error);
   if (error) fail("Cannot write file");
   temporary_.clear();
 }

@@ -7,8 +7,8 @@
 namespace tevorin {
 
 // Writes a file under a temporary name in the target's own folder and puts it in place only when
-// complete, so a run that fails half-way leaves the earlier file as it was. Errors throw
-// PublishError naming the target.
+// complete, so a run that fails half-way leaves the earlier file as it was. A target that is a
+// link is replaced where the link points. Errors throw PublishError naming the target.
 class ReplacementFile {
  public:
   // Refuses a target that exists but is not a writable regular file, then creates the temporary
@@ -27,7 +27,8 @@ class ReplacementFile {
   void discard();
   [[noreturn]] void fail(const char* what);
 
-  std::filesystem::path target_;
+  std::filesystem::path target_;     // as the user named it, for the error texts
+  std::filesystem::path replaced_;   // the file it names after its links
   std::filesystem::path temporary_;  // empty once committed or discarded
   std::FILE* file_ = nullptr;
 };

@@ -65,6 +65,33 @@ TEST(ReplacementFileTest, NewFileIsCreated) {
   EXPECT_EQ(readFile(target), "text");
 }
 
+// A document linked into a web folder is replaced where the link points; the link stays a link.
+TEST(ReplacementFileTest, LinkedTargetIsWrittenWhereTheLinkPoints) {
+  const struct {
+    const char* name;
+    bool linkedFileExists;
+  } cases[] = {{"existing file", true}, {"file still to be made", false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ScratchFolder folder;
+    std::filesystem::create_directories(folder.path() / "real");
+    std::filesystem::create_directories(folder.path() / "web");
+    const auto real = folder.path() / "real" / "calendar.html";
+    const auto link = folder.path() / "web" / "calendar.html";
+    if (c.linkedFileExists) writeFile(real, "old");
+    std::filesystem::create_symlink("../real/calendar.html", link);
+
+    ReplacementFile file(link);
+    file.write("new");
+    file.commit();
+
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(readFile(real), "new");
+    EXPECT_EQ(folderEntries(folder.path() / "real"), std::set<std::string>{"calendar.html"});
+    EXPECT_EQ(folderEntries(folder.path() / "web"), std::set<std::string>{"calendar.html"});
+  }
+}
+
 TEST(ReplacementFileTest, TargetThatIsNoRegularFileIsRefused) {
   ScratchFolder folder;
   std::filesystem::create_directories(folder.path() / "folder");
