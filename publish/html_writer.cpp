@@ -147,6 +147,23 @@ bool staysInSafeYears(int32_t startMonth, int32_t startYear, int32_t monthCount)
   return startYear >= kMinSafeYear && lastYear <= kMaxSafeYear;
 }
 
+bool sameNameIgnoringCase(std::string_view a, std::string_view b) {
+  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+  return std::ranges::equal(a, b, [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+// A document in the place of the portions page's copy would be replaced by it, and one written
+// over the page itself would be copied in its stead: either way a run that reports success has
+// lost a file. Letter case is ignored, as some file systems and servers do.
+bool takesThePortionsPagesPlace(const std::filesystem::path& document,
+                                const std::filesystem::path& programDir) {
+  std::error_code ignored;
+  return sameNameIgnoringCase(document.filename().string(), kPortionsPageCopy) ||
+         std::filesystem::equivalent(document, document.parent_path() / kPortionsPageCopy,
+                                     ignored) ||
+         std::filesystem::equivalent(document, programDir / kPortionsPageSource, ignored);
+}
+
 void copyPortionsPage(const std::filesystem::path& programDir,
                       const std::filesystem::path& documentDir) {
   const auto source = programDir / kPortionsPageSource;
@@ -177,7 +194,7 @@ HtmlRunOutcome writeHtmlCalendar(const HtmlCalendarRequest& request, const LogLi
     return HtmlRunOutcome::Refused;
   }
   const auto path = fullOutputPath(request.outputPath);
-  if (path.empty()) {
+  if (path.empty() || takesThePortionsPagesPlace(path, request.programDir)) {
     log("Bad filename or path");
     return HtmlRunOutcome::Refused;
   }

@@ -387,7 +387,7 @@ struct RefusedCase {
   int32_t month;
   int32_t year;
   std::string count;
-  std::string path;  // "" keeps the usual output path
+  std::string path;  // "" keeps the usual output path, "<empty>" leaves the field empty
   std::string line;
 };
 
@@ -405,17 +405,28 @@ TEST_F(HtmlWriterTest, RefusedRunsLeaveEverythingAsItWas) {
       {1, kMin, "1", "", "Year out of range"},
       {1, 2007, "2147483647", "", "Year out of range"},
       {1, 2007, "12", "<empty>", "Bad filename or path"},
+      // The copy of the portions page would replace the document, or the document the page.
+      {1, 2007, "1", (outputDir / "Parshiyot.htm").string(), "Bad filename or path"},
+      {1, 2007, "1", (outputDir / "parshiyot.HTM").string(), "Bad filename or path"},
+      {1, 2007, "1", (programDir / "Parsh.htm").string(), "Bad filename or path"},
+      {1, 2007, "1", (outputDir / ".." / "program" / "Parsh.htm").string(), "Bad filename or path"},
   };
   writeFile(output, "an earlier calendar");
   for (const auto& c : cases) {
-    SCOPED_TRACE(std::to_string(c.month) + "/" + std::to_string(c.year) + " x" + c.count);
+    SCOPED_TRACE(std::to_string(c.month) + "/" + std::to_string(c.year) + " x" + c.count + " " +
+                 c.path);
     log.clear();
     auto refused = request(c.month, c.year, c.count);
-    if (c.path == "<empty>") refused.outputPath.clear();
+    if (c.path == "<empty>")
+      refused.outputPath.clear();
+    else if (!c.path.empty())
+      refused.outputPath = c.path;
     EXPECT_EQ(run(refused), HtmlRunOutcome::Refused);
     EXPECT_THAT(log, ElementsAre(c.line));
     EXPECT_EQ(readFile(output), "an earlier calendar");
     EXPECT_EQ(folderEntries(outputDir), std::set<std::string>{"calendar.html"});
+    EXPECT_EQ(readFile(programDir / "Parsh.htm"), kPortionsPage);
+    EXPECT_EQ(folderEntries(programDir), std::set<std::string>{"Parsh.htm"});
   }
 }
 
