@@ -15,12 +15,15 @@ namespace tevorin {
 
 namespace {
 
-// The caption sits in the frame's top line, as a framed group's caption usually does.
+// The caption sits in the frame's top line, as a framed group's caption usually does. The place
+// list opens as a list of maxVisibleItems rows below the field: opened as a menu (Fusion's way) it
+// would fill the screen's height.
 constexpr char kGroupStyle[] = R"(
 QGroupBox#GroupBox1 { color: white; border: 1px solid rgb(120, 160, 200); border-radius: 3px;
                       margin-top: 6px; }
 QGroupBox#GroupBox1::title { subcontrol-origin: margin; left: 10px; padding: 0px; }
 QGroupBox#GroupBox1, QGroupBox#GroupBox1 QLabel, QGroupBox#GroupBox1 QComboBox { font-size: 10px; }
+QComboBox#LocCountryComboBox { combobox-popup: 0; }
 QLabel#Label1 { color: white; }
 QLabel#NoteLabel { color: rgb(193, 224, 255); }
 )";
@@ -61,8 +64,12 @@ LocationGroup::LocationGroup(QWidget* parent) : QGroupBox(" Personal location ",
   LocCountryComboBox->setMaxVisibleItems(22);
   // The widest of thousands of names need not be measured before the window shows.
   LocCountryComboBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  if (auto* view = qobject_cast<QListView*>(LocCountryComboBox->view()))
+  if (auto* view = qobject_cast<QListView*>(LocCountryComboBox->view())) {
     view->setUniformItemSizes(true);
+    // The view was made before the style sheet reached the list, when it still opened as a menu,
+    // which scrolls with arrows instead of a bar.
+    view->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  }
 
   Label1 = new QLabel("Location && Country: ", this);
   Label1->setObjectName("Label1");

@@ -1,8 +1,11 @@
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
 
 #include "app/about_page.h"
 #include "app/location_group.h"
@@ -117,23 +120,51 @@ TEST_F(WindowTest, MissingOrEmptyPlacesAreReportedOnceAndLeaveNoBrokenPlaceSelec
   }
 }
 
+void pickWithArrowKey(QComboBox* places, int) {
+  QTest::keyClick(places, Qt::Key_Down);
+}
+
+void pickByTypingItsFirstLetter(QComboBox* places, int row) {
+  QTest::keyClicks(places, places->itemText(row).left(1));
+}
+
+void pickInTheOpenList(QComboBox* places, int row) {
+  places->showPopup();
+  QAbstractItemView* view = places->view();
+  const QPoint inside = view->visualRect(view->model()->index(row, 0)).center();
+  // The list takes no click until a double-click's time has passed since it opened.
+  QTest::mouseMove(view->viewport(), inside, QApplication::doubleClickInterval() + 50);
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, inside);
+}
+
 TEST_F(WindowTest, ChoosingAPlaceMovesTheHiddenListsBeforeItIsAnnounced) {
+  const struct {
+    const char* name;
+    void (*pick)(QComboBox* places, int row);
+    int row;
+  } ways[] = {{"arrow key", pickWithArrowKey, 1},
+              {"first letter", pickByTypingItsFirstLetter, 2},
+              {"mouse", pickInTheOpenList, 1}};
   writeSmallPlaces();
   writeFile("tvrn.ini", "[Location]\nListCountry=0\n");
-  const auto form = openWindow();
-  std::vector<int> announced;
-  QObject::connect(form.get(), &TForm1::placeChosen,
-                   [&] { announced.push_back(form->GroupBox1->UTOComboBox->currentIndex()); });
-  QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
-  QCoreApplication::sendEvent(form->GroupBox1->LocCountryComboBox, &down);
-  EXPECT_EQ(form->GroupBox1->selectedIndex(), 1);
-  EXPECT_EQ(form->GroupBox1->LatComboBox->currentIndex(), 1);
-  EXPECT_EQ(form->GroupBox1->LongComboBox->currentIndex(), 1);
-  EXPECT_EQ(announced, std::vector<int>{1});
-  EXPECT_EQ(form->services.placeGeoLocation().longitude, -20);
-  // Code that sets the index announces nothing.
-  form->GroupBox1->setSelectedIndex(2);
-  EXPECT_EQ(announced.size(), 1u);
+  for (const auto& way : ways) {
+    SCOPED_TRACE(way.name);
+    const auto form = openWindow();
+    form->show();
+    QCoreApplication::processEvents();
+    std::vector<int> announced;
+    QObject::connect(form.get(), &TForm1::placeChosen,
+                     [&] { announced.push_back(form->GroupBox1->UTOComboBox->currentIndex()); });
+    way.pick(form->GroupBox1->LocCountryComboBox, way.row);
+    EXPECT_EQ(form->GroupBox1->selectedIndex(), way.row);
+    EXPECT_EQ(form->GroupBox1->LatComboBox->currentIndex(), way.row);
+    EXPECT_EQ(form->GroupBox1->LongComboBox->currentIndex(), way.row);
+    EXPECT_EQ(announced, std::vector<int>{way.row});
+    EXPECT_EQ(form->services.placeGeoLocation().longitude, way.row == 1 ? -20 : 30);
+    // Code that sets the index announces nothing.
+    form->GroupBox1->setSelectedIndex(0);
+    EXPECT_EQ(announced.size(), 1u);
+  }
 }
 
 TEST_F(WindowTest, TheLocationGroupShowsItsTextsWordForWord) {
@@ -151,6 +182,21 @@ TEST_F(WindowTest, TheLocationGroupShowsItsTextsWordForWord) {
   for (const QComboBox* hidden :
        {form->GroupBox1->LatComboBox, form->GroupBox1->LongComboBox, form->GroupBox1->UTOComboBox})
     EXPECT_TRUE(hidden->isHidden());
+}
+
+// Styles that open a drop-down as a menu let it grow to the screen's height whatever the row count.
+TEST_F(WindowTest, TheOpenPlaceListShows22RowsAndAScrollBar) {
+  copyShippedPlaces();
+  const auto form = openWindow();
+  form->show();
+  QCoreApplication::processEvents();
+  QComboBox* places = form->GroupBox1->LocCountryComboBox;
+  places->showPopup();
+  QCoreApplication::processEvents();
+  const QAbstractItemView* view = places->view();
+  EXPECT_EQ(view->viewport()->height() / view->sizeHintForRow(0), 22);
+  EXPECT_TRUE(view->verticalScrollBar()->isVisible());
+  places->hidePopup();
 }
 
 }  // namespace
