@@ -18,14 +18,25 @@ ErrorReporter& currentReporter() {
   return reporter;
 }
 
+std::string& lastMessage() {
+  static std::string message;
+  return message;
+}
+
 }  // namespace
 
 void reportError(const std::string& message) {
+  lastMessage() = message;
   currentReporter()(message);
+}
+
+const std::string& lastReportedError() {
+  return lastMessage();
 }
 
 void setErrorReporter(ErrorReporter reporter) {
   currentReporter() = reporter ? std::move(reporter) : ErrorReporter(showMessageBox);
+  lastMessage().clear();
 }
 
 ErrorReportingApplication::ErrorReportingApplication(int& argc, char** argv)

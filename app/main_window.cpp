@@ -189,17 +189,26 @@ void TForm1::readSettings() {
 void TForm1::FormActivate() {
   QLineEdit* field = ScrollBox1->MonthEdit1;
   const std::string text = fieldText(field);
-  int32_t month;
+  const int shownMonth = ScrollBox1->MonthComboBox1->currentIndex();
   try {
-    month = parseInteger(text);
-  } catch (const ConversionError&) {
-    if (refusedMonth_ == text) return;
-    refusedMonth_ = text;
+    const int32_t month = parseInteger(text);
+    try {
+      setFieldText(field, integerText(month >= 12 ? int64_t{month} - 1 : int64_t{month} + 1));
+      setFieldText(field, integerText(month));
+    } catch (const ConversionError&) {
+      // The month view could not be drawn (its year is no number): the month stays as it was, or
+      // every activation would step it on.
+      const QSignalBlocker quiet(field);
+      setFieldText(field, text);
+      ScrollBox1->MonthComboBox1->setCurrentIndex(shownMonth);
+      throw;
+    }
+  } catch (const ConversionError& error) {
+    // Closing an error's message box activates the window again: the error just shown is not
+    // shown again and again.
+    if (error.what() == lastReportedError()) return;
     throw;
   }
-  refusedMonth_.reset();
-  setFieldText(field, integerText(month >= 12 ? int64_t{month} - 1 : int64_t{month} + 1));
-  setFieldText(field, integerText(month));
 }
 
 void TForm1::FormDestroy() {

@@ -2,7 +2,6 @@
 
 #include <QWidget>
 #include <filesystem>
-#include <optional>
 #include <string>
 
 #include "app/window_services.h"
@@ -67,9 +66,6 @@ class TForm1 : public QWidget {
   std::filesystem::path programDir_;
   bool shown_ = false;
   bool activated_ = false;
-  // The month text FormActivate last refused: closing the error's message box activates the window
-  // again, and the same refusal is not shown twice in a row.
-  std::optional<std::string> refusedMonth_;
 };
 
 }  // namespace tevorin

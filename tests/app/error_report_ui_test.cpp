@@ -1,5 +1,9 @@
+#include <QAbstractButton>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QMessageBox>
 #include <QTimer>
+#include <functional>
 #include <stdexcept>
 
 #include "sun/number_text.h"
@@ -27,6 +31,40 @@ TEST_F(ErrorReportTest, EveryHandlerErrorIsReportedAndTheProgramGoesOn) {
   EXPECT_EQ(ran, (std::vector<int>{1, 2, 3, 4}));
   EXPECT_EQ(errors, (std::vector<std::string>{"'2O07' is not a valid integer value",
                                               "Cannot open file /nowhere/locco.dat"}));
+}
+
+// The real report: one modal box titled with the application title, holding the error's text; the
+// handler after it runs once the box is closed.
+TEST_F(ErrorReportTest, TheReportIsOneModalBoxTitledTevorin) {
+  setErrorReporter({});
+  struct Seen {
+    std::string title, text;
+    bool modal = false;
+  };
+  std::vector<Seen> boxes;
+  // Its end cancels the looks still waiting.
+  const QObject looks;
+  // Looks at the box while it waits for the user, then closes it as the user would.
+  std::function<void()> lookAtTheBox = [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) {
+      QTimer::singleShot(10, &looks, lookAtTheBox);
+      return;
+    }
+    boxes.push_back({box->windowTitle().toStdString(), box->text().toStdString(), box->isModal()});
+    box->button(QMessageBox::Ok)->click();
+  };
+  bool wentOn = false;
+  QTimer::singleShot(0, &looks, lookAtTheBox);
+  QTimer::singleShot(0, [] { throw ConversionError("'abc' is not a valid integer value"); });
+  QTimer::singleShot(0, [&] { wentOn = true; });
+  for (int i = 0; i < 100 && !wentOn; ++i)
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  EXPECT_TRUE(wentOn);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].title, "Tevorin");
+  EXPECT_EQ(boxes[0].text, "'abc' is not a valid integer value");
+  EXPECT_TRUE(boxes[0].modal);
 }
 
 }  // namespace

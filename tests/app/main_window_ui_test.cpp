@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QSignalBlocker>
 #include <QTabBar>
+#include <QTest>
 #include <QTextEdit>
 #include <array>
 
@@ -194,6 +195,36 @@ TEST_F(WindowTest, ActivationWithAMonthThatIsNoNumberIsReportedOnceAndTheProgram
   EXPECT_EQ(changes, (std::vector<std::string>{"6", "5"}));
   EXPECT_EQ(form->ScrollBox1->MonthComboBox1->currentIndex(), 4);
   EXPECT_EQ(errors.size(), 1u);
+}
+
+// Closing an error's message box activates the window again. An activation that fails the same
+// way must not show the box again (an endless row of boxes), nor step the month on.
+TEST_F(WindowTest, ActivationThatCannotDrawDoesNotRepeatTheErrorJustShown) {
+  const struct {
+    const char* name;
+    const char* year;       // from the settings
+    const char* typedYear;  // typed into the emptied year field afterwards, if any
+    const char* error;
+  } cases[] = {
+      {"year in the settings", "abc", nullptr, "'abc' is not a valid integer value"},
+      {"year field emptied", "2010", "", "'' is not a valid integer value"},
+      {"year typed", "2010", "20x", "'20x' is not a valid integer value"},
+  };
+  writeSmallPlaces();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    errors.clear();
+    writeFile("tvrn.ini", std::string("[CHMonth]\nMonth=4\nYear=") + c.year + "\n");
+    const auto form = openWindow();
+    if (c.typedYear) {
+      form->ScrollBox1->YearEdit1->clear();
+      QTest::keyClicks(form->ScrollBox1->YearEdit1, c.typedYear);
+    }
+    for (int i = 0; i < 3; ++i) activate(*form);
+    EXPECT_EQ(errors, std::vector<std::string>{c.error});
+    EXPECT_EQ(text(form->ScrollBox1->MonthEdit1), "5");
+    EXPECT_EQ(form->ScrollBox1->MonthComboBox1->currentIndex(), 4);
+  }
 }
 
 TEST_F(WindowTest, TabsShowOnePageAtATime) {
