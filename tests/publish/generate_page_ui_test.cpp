@@ -334,6 +334,21 @@ TEST_F(GeneratePageTest, ErrorsEndTheRunWithoutTheClosingSteps) {
        },
        "'20x7' is not a valid integer value",
        {kReady}},
+      {[](GeneratePageTest& t) {
+         t.page->MonthEdit2->blockSignals(true);
+         t.page->MonthEdit2->setText("1x");
+       },
+       "'1x' is not a valid integer value",
+       {kReady}},
+      // The year is read before the month.
+      {[](GeneratePageTest& t) {
+         t.page->MonthEdit2->blockSignals(true);
+         t.page->MonthEdit2->setText("1x");
+         t.page->YearEdit2->blockSignals(true);
+         t.page->YearEdit2->setText("20x7");
+       },
+       "'20x7' is not a valid integer value",
+       {kReady}},
       {[missing](GeneratePageTest& t) {
          t.page->PathEdit1->setText(QString::fromStdString(missing));
        },
