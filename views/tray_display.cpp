@@ -25,6 +25,8 @@ constexpr int kFirstTick = 1000;        // ms after the window's creation
 constexpr int kUpdateInterval = 30000;  // ms between updates
 // How long a restore waits for the window system to activate the window.
 constexpr int kActivationWait = 500;  // ms
+// How often a window hidden to the icon checks that the notification area is still there.
+constexpr int kTrayWatch = 1000;  // ms
 
 QString fieldText(int32_t value) {
   return QString::fromStdString(integerText(value));
@@ -45,9 +47,12 @@ TrayDisplay::TrayDisplay(QWidget& window, MonthPage& monthPage, const WindowServ
   activationWait_ = new QTimer(this);
   activationWait_->setSingleShot(true);
   activationWait_->setInterval(kActivationWait);
+  trayWatch_ = new QTimer(this);
+  trayWatch_->setInterval(kTrayWatch);
 
   connect(Timer1, &QTimer::timeout, this, &TrayDisplay::Timer1Timer);
   connect(activationWait_, &QTimer::timeout, this, &TrayDisplay::finishRestore);
+  connect(trayWatch_, &QTimer::timeout, this, &TrayDisplay::watchTray);
   connect(TrayIcon1, &QSystemTrayIcon::activated, this,
           [this](QSystemTrayIcon::ActivationReason why) {
             if (why == QSystemTrayIcon::DoubleClick) restoreWindow();
@@ -154,11 +159,21 @@ bool TrayDisplay::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TrayDisplay::hideToIcon() {
-  if (window_.windowState() & Qt::WindowMinimized) window_.hide();
+  if (!(window_.windowState() & Qt::WindowMinimized)) return;
+  window_.hide();
+  trayWatch_->start();
+}
+
+// A panel that ends takes the icon with it; the window then minimises as it would without one.
+void TrayDisplay::watchTray() {
+  if (trayAvailable()) return;
+  trayWatch_->stop();
+  if (window_.isHidden()) window_.showMinimized();
 }
 
 void TrayDisplay::restoreWindow() {
   if (restoring_) return;
+  trayWatch_->stop();
   {
     const QScopedValueRollback<bool> busy(restoring_, true);
     window_.setWindowState(window_.windowState() & ~Qt::WindowMinimized);

@@ -39,6 +39,7 @@ class TrayDisplay : public QObject {
 
  private:
   void hideToIcon();
+  void watchTray();
   // Shows the window and brings it to the front; TrayIcon1Restore follows once the window's own
   // activation handling is over, or when the window system does not activate it at all.
   void restoreWindow();
@@ -55,6 +56,8 @@ class TrayDisplay : public QObject {
   // The window's activation is being handled: it draws the month again, with yields.
   bool activating_ = false;
   QTimer* activationWait_ = nullptr;
+  // Runs while the window is hidden to the icon.
+  QTimer* trayWatch_ = nullptr;
 };
 
 }  // namespace tevorin

@@ -255,6 +255,28 @@ TEST_F(TrayTest, MinimisingHidesTheWindowOnlyWhereTheIconCanBringItBack) {
   EXPECT_TRUE(errors.empty());
 }
 
+TEST_F(TrayTest, ANotificationAreaThatGoesAwayGivesTheHiddenWindowBackMinimised) {
+  copyShippedPlaces();
+  openWindow();
+  showActive();
+  bool trayThere = true;
+  tray->trayAvailable = [&] { return trayThere; };
+  form->setWindowState(Qt::WindowMinimized);
+  ASSERT_TRUE(eventually([&] { return !form->isVisible(); }));
+
+  // The panel that held the icon ends: the icon goes with it.
+  trayThere = false;
+  EXPECT_TRUE(eventually([&] { return form->isVisible(); }));
+  EXPECT_TRUE(form->isMinimized());
+
+  // Restored the usual way, it comes back on today as after a double-click.
+  form->selectTab(2);
+  form->setWindowState(Qt::WindowNoState);
+  EXPECT_TRUE(eventually([&] { return focusedBox() == 23; }));
+  EXPECT_EQ(form->TabControl1->currentIndex(), 0);
+  EXPECT_TRUE(errors.empty());
+}
+
 TEST_F(TrayTest, TheWindowsLateActivationLeavesTodaysBoxSelected) {
   copyShippedPlaces();
   openWindow();
