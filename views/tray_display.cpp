@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <QWindowStateChangeEvent>
+#include <algorithm>
 #include <string>
 
 #include "app/error_report.h"
@@ -32,11 +33,23 @@ QString fieldText(int32_t value) {
   return QString::fromStdString(integerText(value));
 }
 
+// On X11 Qt embeds the icon as a window of its own when the panel takes one; otherwise, as always
+// on Wayland, the panel speaks for the icon over D-Bus. Elsewhere the system reports each click.
+bool iconHasOwnWindow() {
+  const QString platform = QGuiApplication::platformName();
+  if (platform == QLatin1String("wayland")) return false;
+  if (platform != QLatin1String("xcb")) return true;
+  const QWidgetList windows = QApplication::topLevelWidgets();
+  return std::any_of(windows.begin(), windows.end(),
+                     [](const QWidget* window) { return window->inherits("QSystemTrayIconSys"); });
+}
+
 }  // namespace
 
 TrayDisplay::TrayDisplay(QWidget& window, MonthPage& monthPage, const WindowServices& services)
     : QObject(&window),
       trayAvailable(&QSystemTrayIcon::isSystemTrayAvailable),
+      iconSeesEachClick(&iconHasOwnWindow),
       window_(window),
       monthPage_(monthPage),
       services_(services) {
@@ -55,7 +68,9 @@ TrayDisplay::TrayDisplay(QWidget& window, MonthPage& monthPage, const WindowServ
   connect(trayWatch_, &QTimer::timeout, this, &TrayDisplay::watchTray);
   connect(TrayIcon1, &QSystemTrayIcon::activated, this,
           [this](QSystemTrayIcon::ActivationReason why) {
-            if (why == QSystemTrayIcon::DoubleClick) restoreWindow();
+            if (why == QSystemTrayIcon::DoubleClick ||
+                (why == QSystemTrayIcon::Trigger && !iconSeesEachClick()))
+              restoreWindow();
           });
   // Watches the window's state, and the icon's own window: on X11 Qt reports only the left
   // button's double-click, which the icon's window sees with every button.

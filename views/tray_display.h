@@ -33,6 +33,10 @@ class TrayDisplay : public QObject {
   // Whether the desktop has a notification area now; without one the window minimises as usual.
   // Tests put a fixed answer in its place.
   std::function<bool()> trayAvailable;
+  // Whether the icon sees each click itself and so tells a click from a double-click: true for
+  // an icon with a window of its own in the panel. A notification area that speaks for the icon
+  // over D-Bus sends one activation for either. Tests put a fixed answer in its place.
+  std::function<bool()> iconSeesEachClick;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -343,11 +343,38 @@ TEST_F(TrayTest, SingleClicksDoNothing) {
   copyShippedPlaces();
   openWindow();
   showActive();
+  tray->iconSeesEachClick = [] { return true; };
   form->selectTab(2);
   for (auto why :
        {QSystemTrayIcon::Trigger, QSystemTrayIcon::Context, QSystemTrayIcon::MiddleClick})
     emit tray->TrayIcon1->activated(why);
   EXPECT_EQ(form->TabControl1->currentIndex(), 2);
+}
+
+// A notification area that speaks for the icon over D-Bus sends one activation, for a click and
+// a double-click alike.
+TEST_F(TrayTest, AnIconThatCannotTellClicksApartComesBackOnItsActivation) {
+  copyShippedPlaces();
+  openWindow();
+  showActive();
+  tray->iconSeesEachClick = [] { return false; };
+  tray->trayAvailable = [] { return true; };
+  form->selectTab(2);
+  form->setWindowState(Qt::WindowMinimized);
+  ASSERT_TRUE(eventually([&] { return !form->isVisible(); }));
+
+  emit tray->TrayIcon1->activated(QSystemTrayIcon::Trigger);
+  settle();
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_FALSE(form->isMinimized());
+  EXPECT_EQ(form->TabControl1->currentIndex(), 0);
+  EXPECT_EQ(focusedBox(), 23);
+
+  form->selectTab(2);
+  for (auto why : {QSystemTrayIcon::Context, QSystemTrayIcon::MiddleClick})
+    emit tray->TrayIcon1->activated(why);
+  EXPECT_EQ(form->TabControl1->currentIndex(), 2);
+  EXPECT_TRUE(errors.empty());
 }
 
 TEST_F(TrayTest, ARestoreWithoutAMonthViewFocusesNoHiddenBox) {
