@@ -22,9 +22,10 @@ stop() {
 }
 trap stop EXIT
 
-# Xvfb picks a free display itself and writes its number once it accepts clients.
+# Xvfb picks a free display itself and writes its number once it accepts clients; without
+# -noreset it would reset when the readiness probe disconnects, refusing the program meanwhile.
 display_file=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$display_file" >/dev/null 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 200); do [ -s "$display_file" ] && break; sleep 0.05; done
 number=$(head -n 1 "$display_file")
