@@ -47,11 +47,7 @@ char* putDay(char* out, const CalendarDay& day, const GeoLocation& place) {
   *out++ = '\t';
   out = put(out, weeklyPortion(day).value_or(std::string_view()));
   *out++ = '\t';
-  out = put(out,
-            computeSunTimes(static_cast<float>(place.latitude), static_cast<float>(place.longitude),
-                            place.utcOffset, static_cast<float>(day.gregorianYear()),
-                            static_cast<float>(day.gregorianMonth()),
-                            static_cast<float>(day.gregorianDay())));
+  out = put(out, sunTimesAt(place, day.gregorianYear(), day.gregorianMonth(), day.gregorianDay()));
   *out++ = '\n';
   return out;
 }

@@ -9,16 +9,13 @@
 
 namespace tevorin {
 
-// Sun times shown where no place could be loaded, instead of an error at every computation.
-inline constexpr char kNoSunTimes[] = "--:--/--:--";
-
 // What the pages need of the main window and the desktop. The window fills it with the real
 // services; tests put fixed clocks, recorders and fake places in their place.
 struct WindowServices {
   // Text of the selected place, empty when none is selected.
   std::function<std::string()> placeName;
-  // False when no place could be loaded (a place file missing or empty): show kNoSunTimes instead
-  // of calling placeGeoLocation. The window otherwise always keeps a place selected.
+  // False when no place could be loaded (a place file missing or empty): show the no-sun-times text
+  // instead of calling placeGeoLocation. The window otherwise always keeps a place selected.
   std::function<bool()> hasPlace;
   // The selected place's numbers, converted afresh on every call; throws ConversionError.
   std::function<GeoLocation()> placeGeoLocation;

@@ -110,10 +110,7 @@ void appendDayCell(std::string& out, const CalendarDay& day, const GeoLocation& 
   }
 
   out += kSunTimesOpening;
-  out += computeSunTimes(static_cast<float>(place.latitude), static_cast<float>(place.longitude),
-                         place.utcOffset, static_cast<float>(day.gregorianYear()),
-                         static_cast<float>(day.gregorianMonth()),
-                         static_cast<float>(day.gregorianDay()));
+  out += sunTimesAt(place, day.gregorianYear(), day.gregorianMonth(), day.gregorianDay());
   out += saturday ? kSaturdayCellClosing : kOtherCellClosing;
 }
 

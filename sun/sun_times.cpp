@@ -17,7 +17,6 @@ constexpr double kRad = kPi * (1.0 / 180);
 constexpr double kSunDiameter = 0.53;
 constexpr double kRefraction = 0.5666666666666667;
 constexpr double kHourAngleClamp = 0.99999;
-constexpr char kNoSunrise[] = "--:--/--:--";
 
 // Whole days of the calendar date; years far outside any calendar are held where the day count
 // cannot overflow, and a value that is not a number counts as 0.
@@ -91,7 +90,7 @@ std::string computeSunTimes(float latitude, float longitude, double utcOffset, f
   double x = std::tan(declination + altitude) * std::tan(latitude * kRad);
   if (x > kHourAngleClamp) x = 1;
   // Below -1 the sun stays under the horizon all day (a value that is not a number as well).
-  if (!(x >= -1)) return kNoSunrise;
+  if (!(x >= -1)) return kNoSunTimes;
   const double halfDay = std::asin(x) + kPi * 0.5;
 
   const double rise = wrapHours(12 - 12 * halfDay / kPi + utcOffset - longitude * (1.0 / 15) +
@@ -103,6 +102,12 @@ std::string computeSunTimes(float latitude, float longitude, double utcOffset, f
   *end++ = '/';
   end = writeHours(end, set);
   return std::string(text, end);
+}
+
+std::string sunTimesAt(const GeoLocation& place, int32_t year, int32_t month, int32_t day) {
+  return computeSunTimes(static_cast<float>(place.latitude), static_cast<float>(place.longitude),
+                         place.utcOffset, static_cast<float>(year), static_cast<float>(month),
+                         static_cast<float>(day));
 }
 
 std::string hoursText(double hours) {

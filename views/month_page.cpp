@@ -274,10 +274,7 @@ QString MonthPage::boxHint(int n) const {
 
 std::string MonthPage::sunTimesOn(int32_t year, int32_t month, int32_t day) const {
   if (!services_.hasPlace()) return kNoSunTimes;
-  const GeoLocation place = services_.placeGeoLocation();
-  return computeSunTimes(static_cast<float>(place.latitude), static_cast<float>(place.longitude),
-                         place.utcOffset, static_cast<float>(year), static_cast<float>(month),
-                         static_cast<float>(day));
+  return sunTimesAt(services_.placeGeoLocation(), year, month, day);
 }
 
 bool MonthPage::yieldOvertaken(uint64_t render) {

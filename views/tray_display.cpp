@@ -15,6 +15,7 @@
 #include "app/window_services.h"
 #include "calendar/calendar_day.h"
 #include "sun/number_text.h"
+#include "sun/sun_times.h"
 #include "views/month_page.h"
 #include "views/tray_text.h"
 

@@ -25,10 +25,7 @@ std::string trayTextFor(const LocalDate& date, const GeoLocation& place,
                         std::string_view placeDisplayText) {
   const CalendarDay day(date.month, date.day, date.year, /*ashkenaziNames=*/false,
                         /*inIsrael=*/false);
-  const std::string sunTimes = computeSunTimes(
-      static_cast<float>(place.latitude), static_cast<float>(place.longitude), place.utcOffset,
-      static_cast<float>(date.year), static_cast<float>(date.month), static_cast<float>(date.day));
-  return trayText(day, sunTimes, placeDisplayText);
+  return trayText(day, sunTimesAt(place, date.year, date.month, date.day), placeDisplayText);
 }
 
 std::size_t characterCount(std::string_view utf8) {
