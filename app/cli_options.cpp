@@ -1,5 +1,6 @@
 #include "app/cli_options.h"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 #include <string>
@@ -121,10 +122,66 @@ CommandLine parseCommandLine(std::span<const std::string_view> args) {
       throw UsageError("--lat, --lon and --utc must be given together");
     }
     line.options.place = {*latitude, *longitude, *utcOffset};
+    line.placeNumbersGiven = true;
   }
   line.options.inIsrael = israel;
   line.options.ashkenaziNames = ashkenazi;
   return line;
+}
+
+std::optional<std::string_view> OptionValues::value(std::string_view option) const {
+  const auto found = std::find_if(values.begin(), values.end(),
+                                  [&](const auto& pair) { return pair.first == option; });
+  if (found == values.end()) return std::nullopt;
+  return found->second;
+}
+
+OptionValues takeOptionValues(std::span<const std::string_view> args,
+                              std::initializer_list<std::string_view> options) {
+  OptionValues taken;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string_view arg = args[i];
+    if (std::find(options.begin(), options.end(), arg) == options.end()) {
+      taken.rest.push_back(arg);
+      continue;
+    }
+    if (taken.value(arg)) throw UsageError(std::string(arg) + " is given twice");
+    if (i + 1 == args.size()) throw UsageError(std::string(arg) + " needs a value after it");
+    taken.values.emplace_back(arg, args[++i]);
+  }
+  return taken;
+}
+
+void refuseOperands(const CommandLine& line) {
+  if (!line.operands.empty())
+    throw UsageError("unexpected argument '" + std::string(line.operands.front()) + "'");
+}
+
+std::filesystem::path programDir() {
+  return std::filesystem::read_symlink("/proc/self/exe").parent_path();
+}
+
+// An index past the files' end is refused rather than read as an empty place.
+NamedPlace placeFromFiles(std::optional<std::string_view> indexText) {
+  LocationList list;
+  loadLocationList(programDir(), list);
+  int32_t index = kDefaultPlaceIndex;
+  if (indexText) {
+    try {
+      index = parseInteger(*indexText);
+    } catch (const ConversionError& error) {
+      throw UsageError(std::string("--place: ") + error.what());
+    }
+  }
+  const auto count = static_cast<int32_t>(list.names.size());
+  if (index < 0 || index >= count) {
+    const std::string range =
+        count == 0 ? std::string("an empty place list") : "0.." + integerText(count - 1);
+    if (indexText)
+      throw UsageError("--place: '" + std::string(*indexText) + "' is outside " + range);
+    throw std::runtime_error("the default place " + integerText(index) + " is outside " + range);
+  }
+  return {geoLocationAt(list, index), list.names[static_cast<std::size_t>(index)]};
 }
 
 }  // namespace tevorin::cli

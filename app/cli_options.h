@@ -1,8 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
+#include <initializer_list>
+#include <optional>
 #include <span>
 #include <stdexcept>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -43,11 +47,41 @@ struct DayOptions {
 struct CommandLine {
   std::vector<std::string_view> operands;
   DayOptions options;
+  bool placeNumbersGiven = false;  // --lat, --lon and --utc
 };
 
 // Separates the operands from --israel, --ashkenazi and --lat X --lon Y --utc Z (given together).
 // Throws UsageError for an unknown or repeated option and for a missing, unparsable or impossible
 // value.
 CommandLine parseCommandLine(std::span<const std::string_view> args);
+
+// A command's own options that take a value, taken out of the arguments; the rest, in order, is
+// left for parseCommandLine.
+struct OptionValues {
+  std::vector<std::pair<std::string_view, std::string_view>> values;
+  std::vector<std::string_view> rest;
+
+  std::optional<std::string_view> value(std::string_view option) const;
+};
+
+// Throws UsageError for an option given twice or without a value.
+OptionValues takeOptionValues(std::span<const std::string_view> args,
+                              std::initializer_list<std::string_view> options);
+
+// Throws UsageError naming the first operand, for commands that take none.
+void refuseOperands(const CommandLine& line);
+
+// The folder of the program file, where the place files and the portions page lie.
+std::filesystem::path programDir();
+
+struct NamedPlace {
+  GeoLocation numbers;
+  std::string displayText;
+};
+
+// Line indexText of the place files beside the program, or the default place without one. Throws
+// UsageError for an index that is no number or outside the list, FileOpenError and ConversionError
+// for the files themselves.
+NamedPlace placeFromFiles(std::optional<std::string_view> indexText);
 
 }  // namespace tevorin::cli
