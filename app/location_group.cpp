@@ -48,12 +48,6 @@ void showEntries(QComboBox* list, const std::vector<std::string>& entries) {
   static_cast<QStringListModel*>(list->model())->setStringList(texts);
 }
 
-// An index past a list's end reads as an empty entry, which then fails to convert.
-double numberAt(const std::vector<std::string>& entries, int index) {
-  const bool inside = index >= 0 && static_cast<size_t>(index) < entries.size();
-  return parseFloat(inside ? std::string_view(entries[static_cast<size_t>(index)]) : "");
-}
-
 }  // namespace
 
 LocationGroup::LocationGroup(QWidget* parent) : QGroupBox(" Personal location ", parent) {
@@ -148,9 +142,9 @@ std::string LocationGroup::placeName() const {
 
 GeoLocation LocationGroup::placeGeoLocation() const {
   GeoLocation place;
-  place.latitude = numberAt(lists_.latitudes, LatComboBox->currentIndex());
-  place.longitude = numberAt(lists_.longitudes, LongComboBox->currentIndex());
-  place.utcOffset = numberAt(lists_.utcOffsets, UTOComboBox->currentIndex());
+  place.latitude = numberEntry(lists_.latitudes, LatComboBox->currentIndex());
+  place.longitude = numberEntry(lists_.longitudes, LongComboBox->currentIndex());
+  place.utcOffset = numberEntry(lists_.utcOffsets, UTOComboBox->currentIndex());
   return place;
 }
 

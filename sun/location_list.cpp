@@ -51,21 +51,16 @@ void loadLocationList(const std::filesystem::path& dir, LocationList& into) {
   into.utcOffsets = readLines(dir / kPlaceFiles[3]);
 }
 
-namespace {
-
-// An index outside the list reads as an empty entry, which then fails to convert.
-std::string_view entryAt(const std::vector<std::string>& list, int index) {
-  if (index < 0 || static_cast<std::size_t>(index) >= list.size()) return {};
-  return list[static_cast<std::size_t>(index)];
+double numberEntry(const std::vector<std::string>& list, int index) {
+  const bool inside = index >= 0 && static_cast<std::size_t>(index) < list.size();
+  return parseFloat(inside ? std::string_view(list[static_cast<std::size_t>(index)]) : "");
 }
-
-}  // namespace
 
 GeoLocation geoLocationAt(const LocationList& list, int index) {
   GeoLocation place;
-  place.latitude = parseFloat(entryAt(list.latitudes, index));
-  place.longitude = parseFloat(entryAt(list.longitudes, index));
-  place.utcOffset = parseFloat(entryAt(list.utcOffsets, index));
+  place.latitude = numberEntry(list.latitudes, index);
+  place.longitude = numberEntry(list.longitudes, index);
+  place.utcOffset = numberEntry(list.utcOffsets, index);
   return place;
 }
 

@@ -50,6 +50,10 @@ inline constexpr int kDefaultPlaceIndex = 4935;
 // FileOpenError at the first that cannot be read, with the lists read so far kept in `into`.
 void loadLocationList(const std::filesystem::path& dir, LocationList& into);
 
+// The number at index of a list of number texts; an index outside the list reads as an empty entry.
+// Throws ConversionError.
+double numberEntry(const std::vector<std::string>& list, int index);
+
 // The GeoLocation at index; throws ConversionError for an entry that is not a number (an index past
 // a list's end reads as an empty entry).
 GeoLocation geoLocationAt(const LocationList& list, int index);
