@@ -19,6 +19,7 @@
 
 #include "app/about_page.h"
 #include "app/error_report.h"
+#include "app/field_text.h"
 #include "app/location_group.h"
 #include "app/program_resources.h"
 #include "app/settings_file.h"
@@ -48,14 +49,6 @@ QTabBar::tab:selected { background: #d3dae3; border-color: #66768a #f7f9fb #f7f9
 )";
 
 const QColor kPageBackground(0, 64, 128);
-
-std::string fieldText(const QLineEdit* field) {
-  return field->text().toLocal8Bit().toStdString();
-}
-
-void setFieldText(QLineEdit* field, const std::string& text) {
-  field->setText(QString::fromLocal8Bit(text));
-}
 
 void placePage(QWidget* page, const QRect& geometry) {
   page->setGeometry(geometry);

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "app/about_page.h"
+#include "app/field_text.h"
 #include "app/up_down.h"
 #include "app/window_services.h"
 #include "calendar/calendar_day.h"
@@ -73,14 +74,6 @@ QPushButton* button(const char* name, const char* caption, const QRect& place, Q
   button->setObjectName(name);
   button->setGeometry(place);
   return button;
-}
-
-std::string fieldText(const QLineEdit* field) {
-  return field->text().toLocal8Bit().toStdString();
-}
-
-int32_t fieldNumber(const QLineEdit* field) {
-  return parseInteger(fieldText(field));
 }
 
 }  // namespace
@@ -183,7 +176,7 @@ void GeneratePage::logLine(std::string_view line) {
 }
 
 void GeneratePage::MonthListBox1Click() {
-  MonthEdit2->setText(QString::fromStdString(integerText(MonthListBox1->currentRow() + 1)));
+  setFieldText(MonthEdit2, integerText(MonthListBox1->currentRow() + 1));
 }
 
 // Each correction raises this handler again with a text in range before the outer call goes on.
@@ -205,7 +198,7 @@ void GeneratePage::YearEdit2Change() {
 void GeneratePage::NoMonthEdit1Change() {
   if (NoMonthEdit1->text().isEmpty()) return;
   if (fieldNumber(NoMonthEdit1) > kMaxMonthCount)
-    NoMonthEdit1->setText(QString::fromStdString(integerText(kMaxMonthCount)));
+    setFieldText(NoMonthEdit1, integerText(kMaxMonthCount));
   if (fieldNumber(NoMonthEdit1) < 1) NoMonthEdit1->setText("1");
 }
 

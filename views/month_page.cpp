@@ -10,6 +10,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "app/field_text.h"
 #include "app/up_down.h"
 #include "app/window_services.h"
 #include "calendar/calendar_day.h"
@@ -91,10 +92,6 @@ QFrame* panel(QWidget* parent, int shape, const QRect& place) {
   frame->setFrameStyle(shape);
   frame->setGeometry(place);
   return frame;
-}
-
-int32_t fieldNumber(const QLineEdit* field) {
-  return parseInteger(field->text().toStdString());
 }
 
 QString text(const std::string& value) {
@@ -254,7 +251,7 @@ void MonthPage::MonthEdit1Change() {
 }
 
 void MonthPage::MonthComboBox1Change() {
-  MonthEdit1->setText(text(integerText(MonthComboBox1->currentIndex() + 1)));
+  setFieldText(MonthEdit1, integerText(MonthComboBox1->currentIndex() + 1));
   GenerateClick();
 }
 

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "app/error_report.h"
+#include "app/field_text.h"
 #include "app/window_services.h"
 #include "calendar/calendar_day.h"
 #include "sun/number_text.h"
@@ -29,10 +30,6 @@ constexpr int kUpdateInterval = 30000;  // ms between updates
 constexpr int kActivationWait = 500;  // ms
 // How often a window hidden to the icon checks that the notification area is still there.
 constexpr int kTrayWatch = 1000;  // ms
-
-QString fieldText(int32_t value) {
-  return QString::fromStdString(integerText(value));
-}
 
 // On X11 Qt embeds the icon as a window of its own when the panel takes one; otherwise, as always
 // on Wayland, the panel speaks for the icon over D-Bus. Elsewhere the system reports each click.
@@ -114,8 +111,8 @@ void TrayDisplay::TrayIcon1Restore() {
   services_.showPage(0);
 
   const LocalDate today = services_.today();
-  monthPage_.YearEdit1->setText(fieldText(today.year));
-  monthPage_.MonthEdit1->setText(fieldText(today.month));
+  setFieldText(monthPage_.YearEdit1, integerText(today.year));
+  setFieldText(monthPage_.MonthEdit1, integerText(today.month));
   services_.yield();
 
   for (int n = 1; n <= 7; ++n) {
