@@ -37,7 +37,9 @@ TEST(CliToday, PrintsTheTooltipTextForToday) {
     const CliRun run = runCli(c.arguments);
     EXPECT_EQ(run.exitCode, 0) << run.err;
     // A run across midnight may print either day.
-    if (run.out != before) EXPECT_EQ(run.out, printed(c.place, c.name));
+    if (run.out != before) {
+      EXPECT_EQ(run.out, printed(c.place, c.name));
+    }
   }
 }
 

@@ -285,7 +285,9 @@ void expectEveryLineVisible(const QTextEdit* box) {
     SCOPED_TRACE(inks[i].text);
     EXPECT_GE(inks[i].top, 0);
     EXPECT_LE(inks[i].bottom, box->viewport()->height());
-    if (i > 0) EXPECT_LE(inks[i - 1].bottom, inks[i].top) << "overlaps " << inks[i - 1].text;
+    if (i > 0) {
+      EXPECT_LE(inks[i - 1].bottom, inks[i].top) << "overlaps " << inks[i - 1].text;
+    }
   }
 }
 

@@ -118,7 +118,9 @@ TEST_F(TrayTest, FirstTickShowsTodayThenEveryThirtySeconds) {
   EXPECT_TRUE(tray->TrayIcon1->isVisible());
   EXPECT_FALSE(tray->TrayIcon1->icon().isNull());
   EXPECT_TRUE(tray->Timer1->isActive());
-  if (tooltip().empty()) EXPECT_EQ(tray->Timer1->interval(), 1000);
+  if (tooltip().empty()) {
+    EXPECT_EQ(tray->Timer1->interval(), 1000);
+  }
 
   EXPECT_TRUE(eventually([&] { return !tooltip().empty(); }));
   EXPECT_EQ(tooltip(), "September 17, 2007 - 5 Tishri 5768\n5:25/17:41 @ Jerusalem");
