@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "app/location_group.h"
+#include "app/page_look.h"
 #include "app/program_resources.h"
 
 namespace tevorin {
@@ -18,21 +19,6 @@ constexpr const char* kFeatures[] = {
     "- Omer (number of days from the second day of Passover to Shavuot) count",
     "- Universal use for Israel/Diaspora (over 8000 locations worldwide)",
 };
-
-const QColor kWhite(255, 255, 255);
-const QColor kLightBlue(193, 224, 255);
-
-QLabel* label(const QString& text, const QColor& colour, int pixels, bool bold, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, colour);
-  label->setPalette(palette);
-  QFont font = label->font();
-  font.setPixelSize(pixels);
-  font.setBold(bold);
-  label->setFont(font);
-  return label;
-}
 
 QLabel* picture(const QPixmap& pixmap, QWidget* parent) {
   auto* label = new QLabel(parent);
@@ -52,15 +38,16 @@ QFrame* rule(int y, QWidget* parent) {
 
 AboutPage::AboutPage(QWidget* parent) : QWidget(parent) {
   setObjectName("ScrollBox3");
+  paintPageBackground(this);
 
   Image1 = picture(calendarLeafPicture(), this);
   Image1->setGeometry(196, 10, 58, 70);
-  Label7 = label("Tevorin", kWhite, 19, true, this);
+  Label7 = pageLabel("Tevorin", kWhite, 19, true, this);
   Label7->setObjectName("Label7");
   Label7->setAlignment(Qt::AlignCenter);
   Label7->setGeometry(266, 16, 131, 28);
   Label7->setCursor(Qt::PointingHandCursor);
-  Label8 = label("Version 1.5", kLightBlue, 11, false, this);
+  Label8 = pageLabel("Version 1.5", kLightBlue, 11, false, this);
   Label8->setObjectName("Label8");
   Label8->setAlignment(Qt::AlignCenter);
   Label8->setGeometry(266, 48, 131, 16);
@@ -74,21 +61,14 @@ AboutPage::AboutPage(QWidget* parent) : QWidget(parent) {
 
   Bevel2 = rule(226, this);
 
-  FeaturesLabel = label("Features", kWhite, 12, true, this);
+  FeaturesLabel = pageLabel("Features", kWhite, 12, true, this);
   FeaturesLabel->setGeometry(24, 238, 200, 18);
   for (size_t i = 0; i < FeatureLines.size(); ++i) {
-    FeatureLines[i] = label(kFeatures[i], kLightBlue, 11, false, this);
+    FeatureLines[i] = pageLabel(kFeatures[i], kLightBlue, 11, false, this);
     FeatureLines[i]->setGeometry(36, 262 + 21 * static_cast<int>(i), 600, 18);
   }
 
-  URLLabel1 = label(kMakerHomePage, kLightBlue, 11, false, this);
-  URLLabel1->setObjectName("URLLabel1");
-  QFont underlined = URLLabel1->font();
-  underlined.setUnderline(true);
-  URLLabel1->setFont(underlined);
-  URLLabel1->setAlignment(Qt::AlignCenter);
-  URLLabel1->setGeometry(181, 470, 300, 18);
-  URLLabel1->setCursor(Qt::PointingHandCursor);
+  URLLabel1 = makerLinkLabel("URLLabel1", this);
 }
 
 }  // namespace tevorin

@@ -48,16 +48,6 @@ QTabBar::tab:hover { border-color: #8796a8; }
 QTabBar::tab:selected { background: #d3dae3; border-color: #66768a #f7f9fb #f7f9fb #66768a; }
 )";
 
-const QColor kPageBackground(0, 64, 128);
-
-void placePage(QWidget* page, const QRect& geometry) {
-  page->setGeometry(geometry);
-  page->setAutoFillBackground(true);
-  QPalette palette = page->palette();
-  palette.setColor(QPalette::Window, kPageBackground);
-  page->setPalette(palette);
-}
-
 bool openOnDesktop(const std::string& target) {
   return QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromLocal8Bit(target),
                                                        QDir::currentPath(), QUrl::AssumeLocalFile));
@@ -110,11 +100,11 @@ TForm1::TForm1(std::filesystem::path programDir, QWidget* parent)
   TabControl1->setGeometry(0, 0, 666, 22);
 
   ScrollBox1 = new MonthPage(services, this);
-  placePage(ScrollBox1, {2, 22, 662, 503});
+  ScrollBox1->setGeometry(2, 22, 662, 503);
   ScrollBox2 = new GeneratePage(services, this);
-  placePage(ScrollBox2, {2, 22, 662, 503});
+  ScrollBox2->setGeometry(2, 22, 662, 503);
   ScrollBox3 = new AboutPage(this);
-  placePage(ScrollBox3, {1, 22, 663, 503});
+  ScrollBox3->setGeometry(1, 22, 663, 503);
   GroupBox1 = ScrollBox3->GroupBox1;
 
   connect(TabControl1, &QTabBar::currentChanged, this, &TForm1::TabControl1Change);

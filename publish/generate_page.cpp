@@ -13,6 +13,7 @@
 
 #include "app/about_page.h"
 #include "app/field_text.h"
+#include "app/page_look.h"
 #include "app/up_down.h"
 #include "app/window_services.h"
 #include "calendar/calendar_day.h"
@@ -26,30 +27,16 @@ namespace {
 constexpr char kDefaultPath[] = "calendar.html";
 constexpr char kReady[] = "Ready to generate";
 
-constexpr QRgb kPageBackground = qRgb(0, 64, 128);
-constexpr QRgb kWhite = qRgb(255, 255, 255);
 constexpr QRgb kRed = qRgb(255, 0, 0);
-constexpr QRgb kLightBlue = qRgb(193, 224, 255);
 
 constexpr int kMonthRowHeight = 16;
 
 constexpr char kHtmlFilter[] = "HTML files (*.html)";
 constexpr char kHtmFilter[] = "HTM files (*.htm)";
 
-void setColour(QWidget* widget, QPalette::ColorRole role, QRgb colour) {
-  QPalette palette = widget->palette();
-  palette.setColor(role, QColor::fromRgb(colour));
-  widget->setPalette(palette);
-}
-
 QLabel* label(const QString& text, const QRect& place, QWidget* parent, int pixels = 11,
               bool bold = false) {
-  auto* label = new QLabel(text, parent);
-  QFont font = label->font();
-  font.setPixelSize(pixels);
-  font.setBold(bold);
-  label->setFont(font);
-  setColour(label, QPalette::WindowText, kWhite);
+  QLabel* label = pageLabel(text, kWhite, pixels, bold, parent);
   label->setGeometry(place);
   return label;
 }
@@ -81,8 +68,7 @@ QPushButton* button(const char* name, const char* caption, const QRect& place, Q
 GeneratePage::GeneratePage(const WindowServices& services, QWidget* parent)
     : QWidget(parent), services_(services) {
   setObjectName("ScrollBox2");
-  setAutoFillBackground(true);
-  setColour(this, QPalette::Window, kPageBackground);
+  paintPageBackground(this);
 
   createDateControls();
   createRunControls();
@@ -160,14 +146,7 @@ void GeneratePage::createPathControls() {
   SaveDialog1 = new QFileDialog(this, "Calendar HTML file generate in");
   SaveDialog1->setObjectName("SaveDialog1");
 
-  Label18 = label(kMakerHomePage, QRect(181, 470, 300, 18), this);
-  Label18->setObjectName("Label18");
-  QFont underlined = Label18->font();
-  underlined.setUnderline(true);
-  Label18->setFont(underlined);
-  Label18->setAlignment(Qt::AlignCenter);
-  setColour(Label18, QPalette::WindowText, kLightBlue);
-  Label18->setCursor(Qt::PointingHandCursor);
+  Label18 = makerLinkLabel("Label18", this);
 }
 
 void GeneratePage::logLine(std::string_view line) {

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "app/field_text.h"
+#include "app/page_look.h"
 #include "app/up_down.h"
 #include "app/window_services.h"
 #include "calendar/calendar_day.h"
@@ -28,8 +29,6 @@ namespace {
 constexpr int kMonthPage = 0;
 constexpr int kFirstSaturdayBox = 7;
 
-constexpr QRgb kPageBackground = qRgb(0, 64, 128);
-constexpr QRgb kWhite = qRgb(255, 255, 255);
 constexpr QRgb kNavy = qRgb(0, 0, 128);
 constexpr QRgb kLime = qRgb(0, 255, 0);
 constexpr QRgb kRed = qRgb(255, 0, 0);
@@ -108,10 +107,7 @@ QColor infoBackground() {
 MonthPage::MonthPage(const WindowServices& services, QWidget* parent)
     : QWidget(parent), services_(services) {
   setObjectName("ScrollBox1");
-  setAutoFillBackground(true);
-  QPalette background = palette();
-  background.setColor(QPalette::Window, QColor::fromRgb(kPageBackground));
-  setPalette(background);
+  paintPageBackground(this);
 
   createMonthControls();
   createHeaders();

@@ -1,0 +1,42 @@
+#include "app/page_look.h"
+
+#include <QLabel>
+
+#include "app/about_page.h"
+
+namespace tevorin {
+
+void setColour(QWidget* widget, QPalette::ColorRole role, QRgb colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(role, QColor::fromRgb(colour));
+  widget->setPalette(palette);
+}
+
+void paintPageBackground(QWidget* page) {
+  page->setAutoFillBackground(true);
+  setColour(page, QPalette::Window, kPageBackground);
+}
+
+QLabel* pageLabel(const QString& text, QRgb colour, int pixels, bool bold, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  setColour(label, QPalette::WindowText, colour);
+  QFont font = label->font();
+  font.setPixelSize(pixels);
+  font.setBold(bold);
+  label->setFont(font);
+  return label;
+}
+
+QLabel* makerLinkLabel(const char* name, QWidget* parent) {
+  QLabel* link = pageLabel(kMakerHomePage, kLightBlue, 11, false, parent);
+  link->setObjectName(name);
+  QFont underlined = link->font();
+  underlined.setUnderline(true);
+  link->setFont(underlined);
+  link->setAlignment(Qt::AlignCenter);
+  link->setGeometry(181, 470, 300, 18);
+  link->setCursor(Qt::PointingHandCursor);
+  return link;
+}
+
+}  // namespace tevorin

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QPalette>
+#include <QRgb>
+
+class QLabel;
+class QString;
+class QWidget;
+
+namespace tevorin {
+
+// Every page is dark blue; its texts are white or light blue.
+inline constexpr QRgb kPageBackground = qRgb(0, 64, 128);
+inline constexpr QRgb kWhite = qRgb(255, 255, 255);
+inline constexpr QRgb kLightBlue = qRgb(193, 224, 255);
+
+void setColour(QWidget* widget, QPalette::ColorRole role, QRgb colour);
+// Fills the page with the dark blue.
+void paintPageBackground(QWidget* page);
+// A label of the page: its text colour, character height in pixels and weight.
+QLabel* pageLabel(const QString& text, QRgb colour, int pixels, bool bold, QWidget* parent);
+// The maker's address, underlined at the foot of a page; the window answers its click.
+QLabel* makerLinkLabel(const char* name, QWidget* parent);
+
+}  // namespace tevorin
