@@ -1,26 +1,21 @@
 #include "app/settings_file.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
+
+#include "tests/support/scratch_folder.h"
 
 namespace tevorin {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string fileText(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeFile(const fs::path& file, const std::string& text) {
-  std::ofstream(file, std::ios::binary) << text;
-}
+using testing::folderEntries;
+using testing::readFile;
+using testing::ScratchFolder;
+using testing::writeFile;
 
 TEST(SettingsFileRead, FindsValuesAsThePlatformProfileDoes) {
   const SettingsFile settings = SettingsFile::parse(
@@ -107,17 +102,10 @@ TEST(SettingsFileWrite, NewFileHoldsTheKeysInTheOrderWritten) {
 
 class SettingsFileDisk : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("tevorin-settings-" + std::to_string(::getpid()) + "-" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  size_t entries() const { return std::distance(fs::directory_iterator(dir_), {}); }
+  size_t entries() const { return folderEntries(dir_).size(); }
 
-  fs::path dir_;
+  ScratchFolder scratch_;
+  const fs::path& dir_ = scratch_.path();
 };
 
 TEST_F(SettingsFileDisk, WriteReplacesTheWholeFileAndLeavesNoTemporary) {
@@ -126,7 +114,7 @@ TEST_F(SettingsFileDisk, WriteReplacesTheWholeFileAndLeavesNoTemporary) {
   SettingsFile settings = SettingsFile::read(file);
   settings.setValue("Location", "ListCountry", "4");
   ASSERT_TRUE(settings.write(file));
-  EXPECT_EQ(fileText(file), "[Location]\r\nListCountry=4\r\n[Mine]\r\nA=1\r\n");
+  EXPECT_EQ(readFile(file), "[Location]\r\nListCountry=4\r\n[Mine]\r\nA=1\r\n");
   EXPECT_EQ(entries(), 1u);
   EXPECT_EQ(SettingsFile::read(file).value("mine", "a", ""), "1");
 }
@@ -138,7 +126,7 @@ TEST_F(SettingsFileDisk, FailedWriteLeavesTheOldFileAsItWas) {
   SettingsFile settings = SettingsFile::read(file);
   settings.setValue("Location", "ListCountry", "4");
   EXPECT_FALSE(settings.write(file));
-  EXPECT_EQ(fileText(file), "[Location]\nListCountry=3\n");
+  EXPECT_EQ(readFile(file), "[Location]\nListCountry=3\n");
   EXPECT_EQ(entries(), 1u);
 }
 

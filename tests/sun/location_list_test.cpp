@@ -1,14 +1,13 @@
 #include "sun/location_list.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "sun/number_text.h"
+#include "tests/support/scratch_folder.h"
 
 namespace tevorin {
 namespace {
@@ -46,20 +45,9 @@ TEST(LocationList, OwnNameIsTheTextBeforeTheFirstComma) {
 }
 
 // A fresh directory of place files, removed at the end.
-class PlaceFiles : public testing::Test {
+class PlaceFiles : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("tevorin_places_" + std::to_string(::getpid()) + "_" +
-            testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-
-  void write(const char* name, std::string_view text) {
-    std::ofstream(dir_ / name, std::ios::binary) << text;
-  }
+  void write(const char* name, std::string_view text) { testing::writeFile(dir_ / name, text); }
 
   void writeAll(std::string_view lineEnd) {
     const std::string end(lineEnd);
@@ -69,7 +57,8 @@ class PlaceFiles : public testing::Test {
     write("uto.dat", "+2" + end + "0" + end + "-5" + end);
   }
 
-  std::filesystem::path dir_;
+  testing::ScratchFolder scratch_;
+  const std::filesystem::path& dir_ = scratch_.path();
 };
 
 TEST_F(PlaceFiles, EveryLineEndGivesTheSameLists) {
