@@ -3,7 +3,7 @@
 
 #include "app/about_page.h"
 #include "app/program_resources.h"
-#include "tests/app/window_fixture.h"
+#include "tests/support/window_fixture.h"
 
 namespace tevorin::testing {
 namespace {

@@ -7,7 +7,7 @@
 #include <stdexcept>
 
 #include "sun/number_text.h"
-#include "tests/app/window_fixture.h"
+#include "tests/support/window_fixture.h"
 
 namespace tevorin::testing {
 namespace {

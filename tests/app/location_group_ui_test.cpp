@@ -10,7 +10,7 @@
 #include "app/about_page.h"
 #include "app/location_group.h"
 #include "sun/number_text.h"
-#include "tests/app/window_fixture.h"
+#include "tests/support/window_fixture.h"
 #include "views/month_page.h"
 
 namespace tevorin::testing {

@@ -14,7 +14,7 @@
 #include "app/location_group.h"
 #include "publish/addresses.h"
 #include "publish/generate_page.h"
-#include "tests/app/window_fixture.h"
+#include "tests/support/window_fixture.h"
 #include "views/month_page.h"
 
 namespace tevorin::testing {

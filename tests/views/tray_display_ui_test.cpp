@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QComboBox>
 #include <QLabel>
@@ -9,28 +8,19 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
-#include <filesystem>
-#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "app/error_report.h"
 #include "app/location_group.h"
-#include "app/main_window.h"
-#include "sun/location_list.h"
 #include "sun/number_text.h"
-#include "tests/support/qt_application.h"
+#include "tests/support/window_fixture.h"
 #include "views/month_page.h"
 #include "views/tray_display.h"
 
 namespace tevorin {
 namespace {
-
-namespace fs = std::filesystem;
-
-using testing::ensureApplication;
 
 // Lets events run until the condition holds; false when it did not within five seconds.
 bool eventually(const std::function<bool()>& condition) {
@@ -44,35 +34,15 @@ void settle() {
 
 // The real window in a program folder of its own, on a clock the test sets, with errors recorded
 // instead of shown.
-class TrayTest : public ::testing::Test {
+class TrayTest : public testing::WindowTest {
  protected:
-  void SetUp() override {
-    ensureApplication();
-    static int serial = 0;
-    dir_ = fs::temp_directory_path() /
-           ("tevorin-tray-" + std::to_string(::getpid()) + "-" + std::to_string(++serial));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    setErrorReporter([this](const std::string& message) { errors.push_back(message); });
-  }
-
   void TearDown() override {
     form.reset();
-    setErrorReporter({});
-    fs::remove_all(dir_);
-  }
-
-  void writeFile(const char* name, const std::string& text) const {
-    std::ofstream(dir_ / name, std::ios::binary) << text;
-  }
-
-  void copyShippedPlaces() const {
-    for (const char* name : kPlaceFiles)
-      fs::copy_file(fs::path(TEVORIN_BIN_DIR) / name, dir_ / name);
+    WindowTest::TearDown();
   }
 
   // Gamma's line has no comma; Beta's latitude is not a number.
-  void writeSmallPlaces() const {
+  void writeFaultyPlaces() const {
     writeFile("locco.dat", "Alpha, A\r\nGamma\r\nBeta, B\r\n");
     writeFile("lat.dat", "31.78\r\n40.71\r\nx\r\n");
     writeFile("long.dat", "35.22\r\n-74.01\r\n-20\r\n");
@@ -80,7 +50,7 @@ class TrayTest : public ::testing::Test {
   }
 
   void openWindow() {
-    form = std::make_unique<TForm1>(dir_);
+    form = WindowTest::openWindow();
     form->services.today = [this] { return today; };
     tray = form->Tray;
     page = form->ScrollBox1;
@@ -104,9 +74,7 @@ class TrayTest : public ::testing::Test {
     return 0;
   }
 
-  fs::path dir_;
   LocalDate today{2007, 9, 17};
-  std::vector<std::string> errors;
   std::unique_ptr<TForm1> form;
   TrayDisplay* tray = nullptr;
   MonthPage* page = nullptr;
@@ -134,7 +102,7 @@ TEST_F(TrayTest, FirstTickShowsTodayThenEveryThirtySeconds) {
 }
 
 TEST_F(TrayTest, ChoosingAPlaceUpdatesTheTooltipAtOnce) {
-  writeSmallPlaces();
+  writeFaultyPlaces();
   openWindow();
   tray->Timer1Timer();
   ASSERT_EQ(tooltip(), "September 17, 2007 - 5 Tishri 5768\n5:25/17:41 @ Alpha");
@@ -146,7 +114,7 @@ TEST_F(TrayTest, ChoosingAPlaceUpdatesTheTooltipAtOnce) {
 }
 
 TEST_F(TrayTest, AFailingUpdateIsReportedOnceAndKeepsTheLastText) {
-  writeSmallPlaces();
+  writeFaultyPlaces();
   openWindow();
   tray->Timer1Timer();
   const std::string alpha = tooltip();
@@ -167,7 +135,7 @@ TEST_F(TrayTest, AFailingUpdateIsReportedOnceAndKeepsTheLastText) {
 }
 
 TEST_F(TrayTest, AFailingFirstUpdateDoesNotComeBackEverySecond) {
-  writeSmallPlaces();
+  writeFaultyPlaces();
   writeFile("tvrn.ini", "[Location]\r\nListCountry=2\r\n");
   openWindow();
   errors.clear();  // the month view's own complaint about Beta
@@ -380,7 +348,7 @@ TEST_F(TrayTest, AnIconThatCannotTellClicksApartComesBackOnItsActivation) {
 }
 
 TEST_F(TrayTest, ARestoreWithoutAMonthViewFocusesNoHiddenBox) {
-  writeSmallPlaces();
+  writeFaultyPlaces();
   openWindow();
   showActive();
   emit tray->TrayIcon1->activated(QSystemTrayIcon::DoubleClick);

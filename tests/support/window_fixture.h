@@ -1,12 +1,8 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <QApplication>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,6 +11,7 @@
 #include "app/main_window.h"
 #include "sun/location_list.h"
 #include "tests/support/qt_application.h"
+#include "tests/support/scratch_folder.h"
 
 namespace tevorin::testing {
 
@@ -25,11 +22,6 @@ class WindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ensureApplication();
-    static int serial = 0;
-    dir_ = fs::temp_directory_path() /
-           ("tevorin-window-" + std::to_string(::getpid()) + "-" + std::to_string(++serial));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
     setErrorReporter([this](const std::string& message) { errors.push_back(message); });
   }
 
@@ -37,17 +29,13 @@ class WindowTest : public ::testing::Test {
     setErrorReporter([](const std::string& message) {
       ADD_FAILURE() << "error reported outside a test: " << message;
     });
-    fs::remove_all(dir_);
   }
 
   void writeFile(const std::string& name, const std::string& text) const {
-    std::ofstream(dir_ / name, std::ios::binary) << text;
+    testing::writeFile(dir_ / name, text);
   }
 
-  std::string readFile(const std::string& name) const {
-    std::ifstream in(dir_ / name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
+  std::string readFile(const std::string& name) const { return testing::readFile(dir_ / name); }
 
   // The place files that ship with the program.
   void copyShippedPlaces() const {
@@ -66,7 +54,8 @@ class WindowTest : public ::testing::Test {
 
   std::unique_ptr<TForm1> openWindow() const { return std::make_unique<TForm1>(dir_); }
 
-  fs::path dir_;
+  ScratchFolder scratch_;
+  const fs::path& dir_ = scratch_.path();
   std::vector<std::string> errors;
 };
 
