@@ -1,18 +1,18 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
 #include "sun/location_list.h"
 #include "sun/sun_times.h"
+#include "tests/support/cli_run.h"
 #include "tests/support/scratch_folder.h"
 
 namespace tevorin {
 namespace {
 
+using testing::CliRun;
 using ::testing::EndsWith;
 using testing::folderEntries;
 using ::testing::HasSubstr;
@@ -23,11 +23,6 @@ using testing::writeFile;
 
 constexpr std::string_view kPortionsPage = "<HTML>portions</HTML>\r\n";
 
-struct CliResult {
-  int status;
-  std::string err;
-};
-
 // A copy of the built program with the real place files and a portions page of its own, so each
 // test controls what lies beside the program.
 class CliHtmlTest : public ::testing::Test {
@@ -35,21 +30,16 @@ class CliHtmlTest : public ::testing::Test {
   void SetUp() override {
     std::filesystem::create_directories(programDir);
     std::filesystem::create_directories(outputDir);
-    const std::filesystem::path built = TEVORIN_BIN_DIR;
-    std::filesystem::copy_file(built / "tevorin-cli", programDir / "tevorin-cli");
+    testing::copyBuiltCli(programDir);
     for (const char* file : kPlaceFiles)
-      std::filesystem::copy_file(built / file, programDir / file);
+      std::filesystem::copy_file(std::filesystem::path(TEVORIN_BIN_DIR) / file, programDir / file);
     writeFile(programDir / "Parsh.htm", kPortionsPage);
   }
 
   // Runs `tevorin-cli html args` in the output folder; shell is put before the program.
-  CliResult run(const std::string& args, const std::string& shell = "") {
-    const auto errFile = scratch.path() / "stderr.txt";
-    const std::string command = "cd '" + outputDir.string() + "' && " + shell + "'" +
-                                (programDir / "tevorin-cli").string() + "' html " + args + " 2>'" +
-                                errFile.string() + "'";
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readFile(errFile)};
+  CliRun run(const std::string& args, const std::string& shell = "") const {
+    return testing::runCli("html " + args, programDir,
+                           "cd '" + outputDir.string() + "' && " + shell);
   }
 
   ScratchFolder scratch;
@@ -61,7 +51,7 @@ class CliHtmlTest : public ::testing::Test {
 TEST_F(CliHtmlTest, WritesTheDocumentAtTheDefaultPlaceWithTheLogOnStderr) {
   const auto result = run("--month 1 --year 2007 --months 2 --out calendar.html");
 
-  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.exitCode, 0);
   EXPECT_EQ(result.err,
             "Starting to generate...\n1 of 2 months was generated\n2 of 2 months was generated\n"
             "Generating process done\n");
@@ -89,7 +79,7 @@ TEST_F(CliHtmlTest, PlaceComesFromAnIndexOrFromNumbers) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.option);
-    ASSERT_EQ(run("--month 1 --year 2007 --months 1 --out calendar.html " + c.option).status, 0);
+    ASSERT_EQ(run("--month 1 --year 2007 --months 1 --out calendar.html " + c.option).exitCode, 0);
     const std::string document = readFile(output);
     EXPECT_THAT(document, HasSubstr("(5767) - " + c.caption + "</BIG>"));
     if (!c.firstSunTimes.empty()) {
@@ -125,7 +115,7 @@ TEST_F(CliHtmlTest, FailuresExitNonZeroWithTheirText) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.args);
     const auto result = run(c.args);
-    EXPECT_EQ(result.status, c.status);
+    EXPECT_EQ(result.exitCode, c.status);
     EXPECT_EQ(result.err, c.err);
     EXPECT_TRUE(folderEntries(outputDir).empty());
   }
@@ -134,7 +124,7 @@ TEST_F(CliHtmlTest, FailuresExitNonZeroWithTheirText) {
 TEST_F(CliHtmlTest, MissingPortionsPageIsReportedAfterTheDocument) {
   std::filesystem::remove(programDir / "Parsh.htm");
   const auto result = run("--month 1 --year 2007 --months 1 --out calendar.html");
-  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.exitCode, 1);
   EXPECT_THAT(result.err, EndsWith("1 of 1 months was generated\ntevorin-cli html: Cannot copy '" +
                                    (programDir / "Parsh.htm").string() + "' file to '" +
                                    (outputDir / "Parshiyot.htm").string() + "'!\n"));
@@ -146,7 +136,7 @@ TEST_F(CliHtmlTest, WriteFailureHalfWayKeepsTheEarlierDocument) {
   writeFile(output, "an earlier calendar");
   const auto result =
       run("--month 1 --year 2007 --months 12 --out calendar.html", "trap '' XFSZ; ulimit -f 40; ");
-  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.exitCode, 1);
   EXPECT_THAT(result.err,
               EndsWith("tevorin-cli html: Cannot write file '" + output.string() + "'\n"));
   EXPECT_THAT(result.err, Not(HasSubstr("12 of 12")));

@@ -19,13 +19,15 @@ struct CliRun {
 };
 
 // Runs the tevorin-cli of binDir (which reads the place files beside it) through the shell, so
-// arguments may carry quotes and redirections.
+// arguments may carry quotes and redirections; shellBefore goes ahead of the program (a cd, a
+// limit).
 inline CliRun runCli(const std::string& arguments,
-                     const std::filesystem::path& binDir = TEVORIN_BIN_DIR) {
+                     const std::filesystem::path& binDir = TEVORIN_BIN_DIR,
+                     const std::string& shellBefore = "") {
   const ScratchFolder scratch;
   const std::filesystem::path errFile = scratch.path() / "stderr.txt";
-  const std::string command =
-      (binDir / "tevorin-cli").string() + " " + arguments + " 2>" + errFile.string();
+  const std::string command = shellBefore + "'" + (binDir / "tevorin-cli").string() + "' " +
+                              arguments + " 2>'" + errFile.string() + "'";
   CliRun run;
   FILE* pipe = ::popen(command.c_str(), "r");
   if (pipe == nullptr) {
@@ -39,6 +41,12 @@ inline CliRun runCli(const std::string& arguments,
   run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   run.err = readFile(errFile);
   return run;
+}
+
+// A copy of the built tevorin-cli in folder, to run beside files the test controls.
+inline void copyBuiltCli(const std::filesystem::path& folder) {
+  std::filesystem::copy_file(std::filesystem::path(TEVORIN_BIN_DIR) / "tevorin-cli",
+                             folder / "tevorin-cli");
 }
 
 }  // namespace tevorin::testing

@@ -72,10 +72,7 @@ TEST(CliToday, RefusesWhatItCannotFollow) {
 // The program beside place files that cannot give today's place.
 class CliTodayPlaceFiles : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::filesystem::copy_file(std::filesystem::path(TEVORIN_BIN_DIR) / "tevorin-cli",
-                               dir_ / "tevorin-cli");
-  }
+  void SetUp() override { testing::copyBuiltCli(dir_); }
 
   void writePlaces(const char* names, const char* latitudes) {
     testing::writeFile(dir_ / "locco.dat", names);
