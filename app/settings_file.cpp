@@ -1,13 +1,10 @@
 #include "app/settings_file.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <fstream>
 #include <optional>
-#include <system_error>
 
+#include "publish/publish_error.h"
+#include "publish/replacement_file.h"
 #include "sun/location_list.h"
 
 namespace tevorin {
@@ -50,20 +47,6 @@ std::string oneLine(std::string_view value) {
   std::ranges::replace(line, '\r', ' ');
   std::ranges::replace(line, '\n', ' ');
   return line;
-}
-
-// Named for the process, so that two programs ending at once do not write into one temporary.
-std::filesystem::path temporaryBeside(const std::filesystem::path& file) {
-  std::filesystem::path temporary = file;
-  temporary += "." + std::to_string(::getpid()) + ".tmp";
-  return temporary;
-}
-
-bool flushToDisk(const std::filesystem::path& file) {
-  const int descriptor = ::open(file.c_str(), O_RDONLY);
-  if (descriptor < 0) return false;
-  const bool synced = ::fsync(descriptor) == 0;
-  return ::close(descriptor) == 0 && synced;
 }
 
 }  // namespace
@@ -143,21 +126,14 @@ std::string SettingsFile::text() const {
 }
 
 bool SettingsFile::write(const std::filesystem::path& file) const {
-  const std::filesystem::path temporary = temporaryBeside(file);
-  std::error_code error;
-  std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-  out << text();
-  out.close();
-  if (!out || !flushToDisk(temporary)) {
-    std::filesystem::remove(temporary, error);
+  try {
+    ReplacementFile out(file);
+    out.write(text());
+    out.commit();
+    return true;
+  } catch (const PublishError&) {
     return false;
   }
-  std::filesystem::rename(temporary, file, error);
-  if (error) {
-    std::filesystem::remove(temporary, error);
-    return false;
-  }
-  return true;
 }
 
 }  // namespace tevorin

@@ -1,5 +1,7 @@
 #include "publish/replacement_file.h"
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <random>
 #include <string>
@@ -73,7 +75,9 @@ void ReplacementFile::write(std::string_view bytes) {
 
 void ReplacementFile::commit() {
   std::FILE* file = std::exchange(file_, nullptr);
-  if (std::fclose(file) != 0) fail("Cannot write file");
+  // On the disk before the rename, so a crash never leaves the new name on a half-written file.
+  const bool synced = ::fsync(::fileno(file)) == 0;
+  if (std::fclose(file) != 0 || !synced) fail("Cannot write file");
   std::error_code error;
   std::filesystem::rename(temporary_, replaced_, error);
   if (error) fail("Cannot write file");
