@@ -36,11 +36,6 @@ constexpr std::string_view kEmptyCell = "<TD HEIGHT=100></TD>";
 constexpr std::string_view kHolidayOpening = "<font color=\"#FF0000\">";
 constexpr std::string_view kHighlightedOpening = "<TD HEIGHT=100 bgcolor=\"#FEFFE6\">";
 
-std::string sunTimes(const GeoLocation& place, int year, int month, int day) {
-  return computeSunTimes(float(place.latitude), float(place.longitude), place.utcOffset,
-                         float(year), float(month), float(day));
-}
-
 std::string textBetween(std::string_view text, std::string_view from, std::string_view to) {
   const auto begin = text.find(from);
   if (begin == std::string_view::npos) return {};
@@ -152,7 +147,7 @@ TEST_F(HtmlWriterTest, OneMonthIsTheWholeDocumentFromHeadToGeneratedByLine) {
   EXPECT_THAT(document,
               EndsWith("<B>31</B></P><P FONT COLOR=\"#Ff0000\" ALIGN=\"CENTER\">Shevat 12</P>"
                        "<font size=\"2\"><BR>" +
-                       sunTimes(kJerusalem, 2007, 1, 31) +
+                       sunTimesAt(kJerusalem, 2007, 1, 31) +
                        "</font></TD></TR></TABLE>\r\n<BR>\r\n"
                        "<P>Table of <A href=\"Parshiyot.htm\">Parshiyot</A> - Weekly and Special "
                        "\r\n<BR>\r\n"
@@ -292,7 +287,7 @@ TEST_F(HtmlWriterTest, DayCellsCarryTheirLinesWithTheRightOpenings) {
     run.ashkenaziNames = c.ashkenaziNames;
     ASSERT_EQ(this->run(run), HtmlRunOutcome::Written);
     std::string expected = c.cell;
-    expected.replace(expected.find("SUN"), 3, sunTimes(kJerusalem, c.year, c.month, c.day));
+    expected.replace(expected.find("SUN"), 3, sunTimesAt(kJerusalem, c.year, c.month, c.day));
     EXPECT_THAT(readFile(output), HasSubstr(expected));
   }
 }
@@ -322,7 +317,7 @@ TEST_F(HtmlWriterTest, FourteenMonthsRunAcrossTheYearEndWithEachDaysOwnSunTimes)
     for (const auto& row : tables[t].rows) {
       for (const auto& cell : row) {
         if (cell == kEmptyCell) continue;
-        EXPECT_EQ(cellSunTimes(cell), sunTimes(kJerusalem, year, month, cellDay(cell)))
+        EXPECT_EQ(cellSunTimes(cell), sunTimesAt(kJerusalem, year, month, cellDay(cell)))
             << month << "/" << year << " " << cell;
       }
     }

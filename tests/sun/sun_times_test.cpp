@@ -63,6 +63,10 @@ TEST_P(SunTimes, RiseAndSet) {
       computeSunTimes(row.latitude, row.longitude, row.utcOffset, static_cast<float>(row.year),
                       static_cast<float>(row.month), static_cast<float>(row.day)),
       row.expected);
+  // The same through the call for a place and a date, which the pages and the writer use.
+  EXPECT_EQ(sunTimesAt(GeoLocation{row.latitude, row.longitude, row.utcOffset}, row.year, row.month,
+                       row.day),
+            row.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -151,11 +151,7 @@ class MonthPageTest : public ::testing::Test {
   }
 
   std::string detail(const std::string& dates, int month, int day, int year) const {
-    const GeoLocation at = place();
-    return " " + dates + " - Sunrise/Sunset: " +
-           computeSunTimes(static_cast<float>(at.latitude), static_cast<float>(at.longitude),
-                           at.utcOffset, static_cast<float>(year), static_cast<float>(month),
-                           static_cast<float>(day)) +
+    return " " + dates + " - Sunrise/Sunset: " + sunTimesAt(place(), year, month, day) +
            " - Location: " + placeName;
   }
 
