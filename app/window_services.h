@@ -6,6 +6,7 @@
 
 #include "calendar/calendar_day.h"
 #include "sun/location_list.h"
+#include "sun/sun_times.h"
 
 namespace tevorin {
 
@@ -35,5 +36,13 @@ struct WindowServices {
   bool inIsrael = false;
   bool ashkenaziNames = false;
 };
+
+// The day's sun times at the selected place, or kNoSunTimes when no place could be loaded; throws
+// ConversionError for a place whose numbers do not convert.
+inline std::string selectedSunTimes(const WindowServices& services, int32_t year, int32_t month,
+                                    int32_t day) {
+  if (!services.hasPlace()) return kNoSunTimes;
+  return sunTimesAt(services.placeGeoLocation(), year, month, day);
+}
 
 }  // namespace tevorin

@@ -265,11 +265,6 @@ QString MonthPage::boxHint(int n) const {
   return n >= 1 && n <= 42 ? boxes_[n - 1]->hint() : QString();
 }
 
-std::string MonthPage::sunTimesOn(int32_t year, int32_t month, int32_t day) const {
-  if (!services_.hasPlace()) return kNoSunTimes;
-  return sunTimesAt(services_.placeGeoLocation(), year, month, day);
-}
-
 bool MonthPage::yieldOvertaken(uint64_t render) {
   services_.yield();
   return renders_ != render;
@@ -305,7 +300,7 @@ void MonthPage::showMonth(int32_t gregorianMonth, int32_t gregorianYear, bool in
   const std::string firstHebrewYear = integerText(day.hebrewYear());
 
   for (int32_t d = 1; d <= days; ++d) {
-    const std::string sunTimes = sunTimesOn(gregorianYear, gregorianMonth, d);
+    const std::string sunTimes = selectedSunTimes(services_, gregorianYear, gregorianMonth, d);
     DayBox* box = boxes_[firstBox + d - 2];
     box->appendLine(text(integerText(d)), kDayNumberLine);
     box->appendLine(text(day.hebrewMonthName() + " " + integerText(day.hebrewDay())),

@@ -69,8 +69,6 @@ class MonthPage : public QWidget {
   // True when the year is refused; MonthLabel1 then says so.
   bool refuseYear(int32_t year);
   void focusFirstSaturdayOnThisPage();
-  // The day's sun times at the selected place, read and converted afresh.
-  std::string sunTimesOn(int32_t year, int32_t month, int32_t day) const;
   // Lets the toolkit run pending events; true when a newer render ran meanwhile.
   bool yieldOvertaken(uint64_t render);
 

@@ -82,12 +82,10 @@ void TrayDisplay::Timer1Timer() {
   const LocalDate today = services_.today();
   std::string text;
   try {
-    if (services_.hasPlace()) {
-      text = trayTextFor(today, services_.placeGeoLocation(), services_.placeName());
-    } else {
-      const CalendarDay day(today.month, today.day, today.year, false, false);
-      text = trayText(day, kNoSunTimes, services_.placeName());
-    }
+    const CalendarDay day(today.month, today.day, today.year, /*ashkenaziNames=*/false,
+                          /*inIsrael=*/false);
+    text = trayText(day, selectedSunTimes(services_, today.year, today.month, today.day),
+                    services_.placeName());
   } catch (const ConversionError& error) {
     // Once a message, not one a second: the place stays broken until the user chooses another.
     if (Timer1->interval() != kUpdateInterval) Timer1->setInterval(kUpdateInterval);
