@@ -194,7 +194,7 @@ void GeneratePage::GenerateBitBtn1Click() {
   request.place = services_.placeGeoLocation();
   // The field shows the full path from here on, as the View button will open it.
   if (const auto full = fullOutputPath(fieldText(PathEdit1)); !full.empty())
-    PathEdit1->setText(QString::fromLocal8Bit(full.string()));
+    setFieldText(PathEdit1, full.string());
   request.outputPath = fieldText(PathEdit1);
   request.inIsrael = services_.inIsrael;
   request.ashkenaziNames = services_.ashkenaziNames;
