@@ -1,12 +1,11 @@
 #include <QAbstractButton>
-#include <QApplication>
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QTimer>
-#include <functional>
 #include <stdexcept>
 
 #include "sun/number_text.h"
+#include "tests/support/modal_dialog.h"
 #include "tests/support/window_fixture.h"
 
 namespace tevorin::testing {
@@ -42,20 +41,22 @@ TEST_F(ErrorReportTest, TheReportIsOneModalBoxTitledTevorin) {
     bool modal = false;
   };
   std::vector<Seen> boxes;
-  // Its end cancels the looks still waiting.
-  const QObject looks;
+  // Its end cancels a look still waiting.
+  QObject looks;
   // Looks at the box while it waits for the user, then closes it as the user would.
-  std::function<void()> lookAtTheBox = [&] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box) {
-      QTimer::singleShot(10, &looks, lookAtTheBox);
-      return;
-    }
-    boxes.push_back({box->windowTitle().toStdString(), box->text().toStdString(), box->isModal()});
-    box->button(QMessageBox::Ok)->click();
-  };
+  whenModal(
+      [&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (!box) {
+          modal->close();
+          return;
+        }
+        boxes.push_back(
+            {box->windowTitle().toStdString(), box->text().toStdString(), box->isModal()});
+        box->button(QMessageBox::Ok)->click();
+      },
+      &looks);
   bool wentOn = false;
-  QTimer::singleShot(0, &looks, lookAtTheBox);
   QTimer::singleShot(0, [] { throw ConversionError("'abc' is not a valid integer value"); });
   QTimer::singleShot(0, [&] { wentOn = true; });
   for (int i = 0; i < 100 && !wentOn; ++i)

@@ -1,7 +1,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,7 +10,6 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTest>
-#include <QTimer>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -24,6 +22,7 @@
 #include "publish/generate_page.h"
 #include "publish/publish_error.h"
 #include "sun/number_text.h"
+#include "tests/support/modal_dialog.h"
 #include "tests/support/qt_application.h"
 #include "tests/support/scratch_folder.h"
 
@@ -39,6 +38,7 @@ using testing::ScratchFolder;
 using testing::writeFile;
 
 using testing::ensureApplication;
+using testing::whenModal;
 
 constexpr GeoLocation kJerusalem{31.78, 35.22, 2};
 constexpr char kReady[] = "Ready to generate";
@@ -50,19 +50,6 @@ std::string text(const QLineEdit* field) {
 // QFileDialog::accept checks the typed name as the Save button does.
 void accept(QDialog* dialog) {
   QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
-}
-
-// Runs act on the modal dialog as soon as the event loop of exec() shows it.
-void whenModal(std::function<void(QWidget*)> act) {
-  auto* timer = new QTimer;
-  QObject::connect(timer, &QTimer::timeout, [timer, act] {
-    if (QWidget* modal = QApplication::activeModalWidget()) {
-      timer->stop();
-      timer->deleteLater();
-      act(modal);
-    }
-  });
-  timer->start(10);
 }
 
 // The page in a scratch folder that is also the current directory, with a fake place and shell.
