@@ -104,7 +104,10 @@ class Place:
         self.population = population
         self.iso2 = iso2
         self.forced = forced
-        self.display = f"{name}, {country}"
+
+    @property
+    def display(self):
+        return f"{self.name}, {self.country}"
 
 
 def read_tsv(path, columns):
@@ -161,7 +164,6 @@ def rename_israel(places):
         if place is None:
             raise GeneratorError(f"israel_names.tsv:{number}: no place {source_name!r} in Israel")
         place.name = ascii_text(shown)
-        place.display = f"{place.name}, {place.country}"
 
 
 def add_communities(places):
