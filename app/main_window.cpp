@@ -66,8 +66,7 @@ bool isLeftClickOn(QObject* watched, QEvent* event) {
 TForm1::TForm1(std::filesystem::path programDir, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint),
-      programDir_(std::move(programDir)) {
+                          Qt::WindowCloseButtonHint) {
   // Our own conversions never read the locale; this makes Qt's agree with them.
   QLocale::setDefault(QLocale::c());
 
@@ -88,7 +87,7 @@ TForm1::TForm1(std::filesystem::path programDir, QWidget* parent)
   services.yield = [] { QCoreApplication::processEvents(); };
   services.today = [] { return todayLocalDate(); };
   services.openDocument = openOnDesktop;
-  services.programDir = programDir_;
+  services.programDir = std::move(programDir);
 
   TabControl1 = new QTabBar(this);
   TabControl1->setObjectName("TabControl1");
@@ -139,7 +138,7 @@ void TForm1::selectTab(int index) {
 void TForm1::FormCreate() {
   selectTab(2);
   try {
-    GroupBox1->loadLists(programDir_);
+    GroupBox1->loadLists(services.programDir);
   } catch (const FileOpenError& error) {
     reportError(error.what());
   }
@@ -274,7 +273,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 std::filesystem::path TForm1::settingsPath() const {
-  return programDir_ / kSettingsFileName;
+  return services.programDir / kSettingsFileName;
 }
 
 }  // namespace tevorin

@@ -63,7 +63,6 @@ class TForm1 : public QWidget {
   void readSettings();
   std::filesystem::path settingsPath() const;
 
-  std::filesystem::path programDir_;
   bool shown_ = false;
   bool activated_ = false;
 };
