@@ -66,4 +66,13 @@ bool UpDown::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
+UpDown* upDownBeside(const char* name, QLineEdit* field, int minimum, int maximum,
+                     QWidget* parent) {
+  auto* arrows = new UpDown(field, minimum, maximum, parent);
+  arrows->setObjectName(name);
+  const QRect beside = field->geometry();
+  arrows->setGeometry(beside.right() + 1, beside.top(), 15, beside.height());
+  return arrows;
+}
+
 }  // namespace tevorin

@@ -33,4 +33,7 @@ class UpDown : public QWidget {
   QToolButton* down_;
 };
 
+// Up-down arrows named name, 15 pixels wide, right beside the field.
+UpDown* upDownBeside(const char* name, QLineEdit* field, int minimum, int maximum, QWidget* parent);
+
 }  // namespace tevorin

@@ -48,14 +48,6 @@ QLineEdit* numberField(const char* name, const char* text, const QRect& place, Q
   return field;
 }
 
-UpDown* spinner(const char* name, QLineEdit* field, int minimum, int maximum, QWidget* parent) {
-  auto* arrows = new UpDown(field, minimum, maximum, parent);
-  arrows->setObjectName(name);
-  const QRect beside = field->geometry();
-  arrows->setGeometry(beside.right() + 1, beside.top(), 15, beside.height());
-  return arrows;
-}
-
 QPushButton* button(const char* name, const char* caption, const QRect& place, QWidget* parent) {
   auto* button = new QPushButton(caption, parent);
   button->setObjectName(name);
@@ -99,12 +91,12 @@ void GeneratePage::createDateControls() {
 
   label("Month No:", QRect(150, 44, 100, 16), this);
   MonthEdit2 = numberField("MonthEdit2", "1", QRect(150, 62, 28, 21), this);
-  MonthUpDown2 = spinner("MonthUpDown2", MonthEdit2, 1, 12, this);
+  MonthUpDown2 = upDownBeside("MonthUpDown2", MonthEdit2, 1, 12, this);
   connect(MonthEdit2, &QLineEdit::textChanged, this, [this] { MonthEdit2Change(); });
 
   label("Year:", QRect(150, 100, 100, 16), this);
   YearEdit2 = numberField("YearEdit2", "2007", QRect(150, 118, 40, 21), this);
-  YearUpDown2 = spinner("YearUpDown2", YearEdit2, kFirstShownYear, kLastShownYear, this);
+  YearUpDown2 = upDownBeside("YearUpDown2", YearEdit2, kFirstShownYear, kLastShownYear, this);
   connect(YearEdit2, &QLineEdit::textChanged, this, [this] { YearEdit2Change(); });
   YLabel1 = label(QString(), QRect(208, 120, 116, 18), this);
   YLabel1->setObjectName("YLabel1");
@@ -113,7 +105,7 @@ void GeneratePage::createDateControls() {
 
   label("No. of months to generate:", QRect(28, 272, 160, 18), this);
   NoMonthEdit1 = numberField("NoMonthEdit1", "12", QRect(190, 270, 40, 21), this);
-  NoMonthUpDown1 = spinner("NoMonthUpDown1", NoMonthEdit1, 1, kMaxMonthCount, this);
+  NoMonthUpDown1 = upDownBeside("NoMonthUpDown1", NoMonthEdit1, 1, kMaxMonthCount, this);
   connect(NoMonthEdit1, &QLineEdit::textChanged, this, [this] { NoMonthEdit1Change(); });
 }
 

@@ -137,18 +137,14 @@ void MonthPage::createMonthControls() {
   MonthEdit1->setObjectName("MonthEdit1");
   MonthEdit1->setGeometry(110, 13, 19, 21);
   setTextStyle(MonthEdit1, 11, kNavy, {QPalette::Text});
-  MonthUpDown1 = new UpDown(MonthEdit1, 1, 12, this);
-  MonthUpDown1->setObjectName("MonthUpDown1");
-  MonthUpDown1->setGeometry(129, 13, 15, 21);
+  MonthUpDown1 = upDownBeside("MonthUpDown1", MonthEdit1, 1, 12, this);
   connect(MonthEdit1, &QLineEdit::textChanged, this, [this] { MonthEdit1Change(); });
 
   YearEdit1 = new QLineEdit("2007", this);
   YearEdit1->setObjectName("YearEdit1");
   YearEdit1->setGeometry(155, 13, 33, 21);
   setTextStyle(YearEdit1, 11, kNavy, {QPalette::Text});
-  YearUpDown1 = new UpDown(YearEdit1, kFirstShownYear, kLastShownYear, this);
-  YearUpDown1->setObjectName("YearUpDown1");
-  YearUpDown1->setGeometry(188, 13, 15, 21);
+  YearUpDown1 = upDownBeside("YearUpDown1", YearEdit1, kFirstShownYear, kLastShownYear, this);
   connect(YearEdit1, &QLineEdit::textChanged, this, [this] { YearEdit1Change(); });
 
   // Kept out of the user's sight; a click on it draws the month of the two fields.
