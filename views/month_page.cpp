@@ -201,7 +201,6 @@ void MonthPage::createDayBoxes() {
     box->setGeometry(13 + 91 * (column - 1), 78 + 65 * (row - 1), 85, 59);
     box->hide();
     connect(box, &DayBox::entered, this, [this, n] { RichEditEnter(n); });
-    boxes_[n - 1] = box;
     RichEdit[n - 1] = box;
   }
 }
@@ -222,7 +221,7 @@ bool MonthPage::refuseYear(int32_t year) {
 }
 
 void MonthPage::focusFirstSaturdayOnThisPage() {
-  if (services_.currentPage() == kMonthPage) boxes_[kFirstSaturdayBox - 1]->setFocus();
+  if (services_.currentPage() == kMonthPage) RichEdit[kFirstSaturdayBox - 1]->setFocus();
 }
 
 void MonthPage::GenerateClick() {
@@ -258,7 +257,7 @@ void MonthPage::RichEditEnter(int n) {
 }
 
 QString MonthPage::boxHint(int n) const {
-  return n >= 1 && n <= 42 ? boxes_[n - 1]->hint() : QString();
+  return n >= 1 && n <= 42 ? RichEdit[n - 1]->hint() : QString();
 }
 
 bool MonthPage::yieldOvertaken(uint64_t render) {
@@ -277,18 +276,18 @@ void MonthPage::showMonth(int32_t gregorianMonth, int32_t gregorianYear, bool in
   MonthLabel1->setText(text(day.gregorianMonthName() + " " + integerText(gregorianYear)));
 
   // A hidden box must not pass the focus on to its neighbours: each would show its stale detail.
-  for (DayBox* box : boxes_)
+  for (DayBox* box : RichEdit)
     if (window()->focusWidget() == box) box->clearFocus();
-  for (DayBox* box : boxes_) box->hide();
+  for (DayBox* box : RichEdit) box->hide();
   if (yieldOvertaken(render)) return;
   // A hidden box keeps no detail of an earlier month either.
-  for (DayBox* box : boxes_) {
+  for (DayBox* box : RichEdit) {
     box->clear();
     box->setHint(QString());
   }
   if (yieldOvertaken(render)) return;
   for (int n = 1; n <= 42; ++n)
-    boxes_[n - 1]->setBackground(n % 7 == 0 ? infoBackground() : QColor::fromRgb(kWhite));
+    RichEdit[n - 1]->setBackground(n % 7 == 0 ? infoBackground() : QColor::fromRgb(kWhite));
   if (yieldOvertaken(render)) return;
 
   const int32_t firstBox = day.dayOfWeek();
@@ -297,7 +296,7 @@ void MonthPage::showMonth(int32_t gregorianMonth, int32_t gregorianYear, bool in
 
   for (int32_t d = 1; d <= days; ++d) {
     const std::string sunTimes = selectedSunTimes(services_, gregorianYear, gregorianMonth, d);
-    DayBox* box = boxes_[firstBox + d - 2];
+    DayBox* box = RichEdit[firstBox + d - 2];
     box->appendLine(text(integerText(d)), kDayNumberLine);
     box->appendLine(text(day.hebrewMonthName() + " " + integerText(day.hebrewDay())),
                     kHebrewDateLine);
@@ -333,12 +332,12 @@ void MonthPage::showMonth(int32_t gregorianMonth, int32_t gregorianYear, bool in
 }
 
 void MonthPage::putCaretsAtStart() {
-  for (DayBox* box : boxes_) box->moveCursor(QTextCursor::Start);
+  for (DayBox* box : RichEdit) box->moveCursor(QTextCursor::Start);
 }
 
 void MonthPage::focusBox(int n) {
-  if (n < 1 || n > 42 || boxes_[n - 1]->isHidden()) return;
-  DayBox* box = boxes_[n - 1];
+  if (n < 1 || n > 42 || RichEdit[n - 1]->isHidden()) return;
+  DayBox* box = RichEdit[n - 1];
   box->setFocus();
   box->moveCursor(QTextCursor::Start);
 }

@@ -5,16 +5,16 @@
 #include <cstdint>
 #include <string>
 
+#include "views/day_box.h"
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTextEdit;
 
 namespace tevorin {
 
 struct WindowServices;
-class DayBox;
 class UpDown;
 
 // The month page: one Gregorian month as a grid of 42 day boxes under two headers, with the month
@@ -56,8 +56,8 @@ class MonthPage : public QWidget {
   QLabel* MonthLabel1 = nullptr;
   QLabel* HebYearLabel1 = nullptr;
   QLabel* MessStaticText = nullptr;
-  std::array<QLabel*, 7> MLabel{};        // MLabel1..MLabel7
-  std::array<QTextEdit*, 42> RichEdit{};  // RichEdit1..RichEdit42
+  std::array<QLabel*, 7> MLabel{};     // MLabel1..MLabel7
+  std::array<DayBox*, 42> RichEdit{};  // RichEdit1..RichEdit42
 
  private:
   void createMonthControls();
@@ -73,7 +73,6 @@ class MonthPage : public QWidget {
   bool yieldOvertaken(uint64_t render);
 
   const WindowServices& services_;
-  std::array<DayBox*, 42> boxes_{};
   // Counts renders started, so a render can tell that a newer one ran inside its yield.
   uint64_t renders_ = 0;
 };
