@@ -4,8 +4,8 @@
 #include <QLabel>
 
 #include "app/location_group.h"
-#include "app/page_look.h"
 #include "app/program_resources.h"
+#include "app/shell/page_look.h"
 
 namespace tevorin {
 

@@ -10,9 +10,6 @@ namespace tevorin {
 
 class LocationGroup;
 
-// The maker's home page: the text of the link labels on the about and the Generate page.
-inline constexpr char kMakerHomePage[] = "https://www.tevorin-labs.net/";
-
 // The third page, "Location & About": title, version, the location group, the features and the
 // maker's address. The window connects the clicks of the two link labels.
 class AboutPage : public QWidget {

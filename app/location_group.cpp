@@ -9,7 +9,7 @@
 #include <exception>
 #include <vector>
 
-#include "sun/number_text.h"
+#include "common/number_text.h"
 
 namespace tevorin {
 

@@ -2,9 +2,9 @@
 #include <QStyleFactory>
 #include <exception>
 
-#include "app/error_report.h"
 #include "app/main_window.h"
 #include "app/program_resources.h"
+#include "app/shell/error_report.h"
 
 int main(int argc, char** argv) {
   tevorin::ErrorReportingApplication application(argc, argv);

@@ -18,15 +18,15 @@
 #include <exception>
 
 #include "app/about_page.h"
-#include "app/error_report.h"
-#include "app/field_text.h"
 #include "app/location_group.h"
 #include "app/program_resources.h"
 #include "app/settings_file.h"
+#include "app/shell/error_report.h"
+#include "app/shell/field_text.h"
 #include "calendar/calendar_day.h"
-#include "publish/addresses.h"
+#include "common/number_text.h"
+#include "common/product.h"
 #include "publish/generate_page.h"
-#include "sun/number_text.h"
 #include "views/month_page.h"
 #include "views/tray_display.h"
 

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/window_services.h"
+#include "app/shell/window_services.h"
 
 class QTabBar;
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <optional>
 
-#include "publish/publish_error.h"
-#include "publish/replacement_file.h"
-#include "sun/location_list.h"
+#include "common/file_error.h"
+#include "common/replacement_file.h"
+#include "common/text_file.h"
 
 namespace tevorin {
 
@@ -131,7 +131,7 @@ bool SettingsFile::write(const std::filesystem::path& file) const {
     out.write(text());
     out.commit();
     return true;
-  } catch (const PublishError&) {
+  } catch (const FileError&) {
     return false;
   }
 }

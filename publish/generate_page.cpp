@@ -11,14 +11,13 @@
 #include <QSignalBlocker>
 #include <string>
 
-#include "app/about_page.h"
-#include "app/field_text.h"
-#include "app/page_look.h"
-#include "app/up_down.h"
-#include "app/window_services.h"
+#include "app/shell/field_text.h"
+#include "app/shell/page_look.h"
+#include "app/shell/up_down.h"
+#include "app/shell/window_services.h"
 #include "calendar/calendar_day.h"
+#include "common/number_text.h"
 #include "publish/html_writer.h"
-#include "sun/number_text.h"
 
 namespace tevorin {
 

@@ -9,10 +9,10 @@
 #include "calendar/holidays.h"
 #include "calendar/omer.h"
 #include "calendar/portions.h"
-#include "publish/addresses.h"
-#include "publish/publish_error.h"
-#include "publish/replacement_file.h"
-#include "sun/number_text.h"
+#include "common/file_error.h"
+#include "common/number_text.h"
+#include "common/product.h"
+#include "common/replacement_file.h"
 #include "sun/sun_times.h"
 
 namespace tevorin {
@@ -169,7 +169,7 @@ void copyPortionsPage(const std::filesystem::path& programDir,
   std::filesystem::copy_file(source, target, std::filesystem::copy_options::overwrite_existing,
                              error);
   if (error)
-    throw PublishError("Cannot copy '" + source.string() + "' file to '" + target.string() + "'!");
+    throw FileError("Cannot copy '" + source.string() + "' file to '" + target.string() + "'!");
 }
 
 }  // namespace

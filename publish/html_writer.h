@@ -40,7 +40,7 @@ enum class HtmlRunOutcome {
 std::filesystem::path fullOutputPath(std::string_view pathText);
 
 // Writes the months as one HTML document and copies "Parsh.htm" beside it as "Parshiyot.htm".
-// Throws ConversionError for a month count that is not a whole number, and PublishError when the
+// Throws ConversionError for a month count that is not a whole number, and FileError when the
 // document cannot be written (an earlier file at the path is then left as it was) or the portions
 // page cannot be copied (the document is complete by then).
 HtmlRunOutcome writeHtmlCalendar(const HtmlCalendarRequest& request, const LogLine& log);

@@ -1,11 +1,11 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "common/file_error.h"
 
 namespace tevorin {
 
@@ -15,21 +15,6 @@ struct GeoLocation {
   double longitude = 0;
   double utcOffset = 0;
 };
-
-// A place file that cannot be read; what() is "Cannot open file <full path>".
-class FileOpenError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
-// Splits at CR LF, lone LF or lone CR; an empty line is an entry, a final line end adds none.
-std::vector<std::string> splitLines(std::string_view text);
-
-// The whole file, or none when it cannot be opened or read.
-std::optional<std::string> readWholeFile(const std::filesystem::path& file);
-
-// Reads a whole text file as lines; throws FileOpenError.
-std::vector<std::string> readLines(const std::filesystem::path& file);
 
 // The place's own name: the text before the first comma, empty when there is none.
 std::string placeOwnName(std::string_view displayText);

@@ -10,14 +10,14 @@
 #include <initializer_list>
 #include <string>
 
-#include "app/field_text.h"
-#include "app/page_look.h"
-#include "app/up_down.h"
-#include "app/window_services.h"
+#include "app/shell/field_text.h"
+#include "app/shell/page_look.h"
+#include "app/shell/up_down.h"
+#include "app/shell/window_services.h"
 #include "calendar/calendar_day.h"
 #include "calendar/holidays.h"
 #include "calendar/omer.h"
-#include "sun/number_text.h"
+#include "common/number_text.h"
 #include "sun/sun_times.h"
 #include "views/day_box.h"
 #include "views/hover_label.h"

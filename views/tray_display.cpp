@@ -11,11 +11,11 @@
 #include <algorithm>
 #include <string>
 
-#include "app/error_report.h"
-#include "app/field_text.h"
-#include "app/window_services.h"
+#include "app/shell/error_report.h"
+#include "app/shell/field_text.h"
+#include "app/shell/window_services.h"
 #include "calendar/calendar_day.h"
-#include "sun/number_text.h"
+#include "common/number_text.h"
 #include "sun/sun_times.h"
 #include "views/month_page.h"
 #include "views/tray_text.h"

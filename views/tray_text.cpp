@@ -1,6 +1,6 @@
 #include "views/tray_text.h"
 
-#include "sun/number_text.h"
+#include "common/number_text.h"
 #include "sun/sun_times.h"
 
 namespace tevorin {

@@ -6,7 +6,7 @@
 #include <exception>
 #include <iostream>
 
-#include "app/window_services.h"
+#include "app/shell/window_services.h"
 #include "sun/location_list.h"
 #include "views/month_page.h"
 

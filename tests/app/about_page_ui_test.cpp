@@ -3,6 +3,7 @@
 
 #include "app/about_page.h"
 #include "app/program_resources.h"
+#include "common/product.h"
 #include "tests/support/window_fixture.h"
 
 namespace tevorin::testing {

@@ -9,7 +9,7 @@
 
 #include "app/about_page.h"
 #include "app/location_group.h"
-#include "sun/number_text.h"
+#include "common/number_text.h"
 #include "tests/support/window_fixture.h"
 #include "views/month_page.h"
 

@@ -12,7 +12,7 @@
 
 #include "app/about_page.h"
 #include "app/location_group.h"
-#include "publish/addresses.h"
+#include "common/product.h"
 #include "publish/generate_page.h"
 #include "tests/support/window_fixture.h"
 #include "views/month_page.h"

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "common/number_text.h"
 #include "sun/location_list.h"
-#include "sun/number_text.h"
 
 namespace tevorin {
 namespace {

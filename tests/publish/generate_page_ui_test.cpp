@@ -16,12 +16,12 @@
 #include <string>
 #include <vector>
 
-#include "app/about_page.h"
-#include "app/up_down.h"
-#include "app/window_services.h"
+#include "app/shell/up_down.h"
+#include "app/shell/window_services.h"
+#include "common/file_error.h"
+#include "common/number_text.h"
+#include "common/product.h"
 #include "publish/generate_page.h"
-#include "publish/publish_error.h"
-#include "sun/number_text.h"
 #include "tests/support/modal_dialog.h"
 #include "tests/support/qt_application.h"
 #include "tests/support/scratch_folder.h"

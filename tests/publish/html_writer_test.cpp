@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "publish/publish_error.h"
-#include "sun/number_text.h"
+#include "common/file_error.h"
+#include "common/number_text.h"
 #include "sun/sun_times.h"
 #include "tests/support/scratch_folder.h"
 
@@ -368,7 +368,7 @@ TEST_F(HtmlWriterTest, MissingPortionsPageFailsAfterTheDocumentIsComplete) {
   try {
     run(request(1, 2007, "1"));
     FAIL() << "no error";
-  } catch (const PublishError& error) {
+  } catch (const FileError& error) {
     EXPECT_EQ(std::string(error.what()), "Cannot copy '" + (programDir / "Parsh.htm").string() +
                                              "' file to '" +
                                              (outputDir / "Parshiyot.htm").string() + "'!");
@@ -468,7 +468,7 @@ TEST_F(HtmlWriterTest, OutputThatCannotBeCreatedIsAnErrorNamingThePath) {
     try {
       run(unwritable);
       FAIL() << "no error";
-    } catch (const PublishError& error) {
+    } catch (const FileError& error) {
       EXPECT_EQ(std::string(error.what()), "Cannot create file '" + path.string() + "'");
     }
     EXPECT_THAT(log, IsEmpty());

@@ -6,35 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "sun/number_text.h"
+#include "common/file_error.h"
+#include "common/number_text.h"
 #include "tests/support/scratch_folder.h"
 
 namespace tevorin {
 namespace {
 
 using Lines = std::vector<std::string>;
-
-TEST(LocationList, SplitLinesAtEveryKindOfLineEnd) {
-  struct Row {
-    const char* name;
-    std::string_view text;
-    Lines lines;
-  };
-  const Row rows[] = {
-      {"CR LF", "Alpha, X\r\nBeta, Y\r\n", {"Alpha, X", "Beta, Y"}},
-      {"LF", "Alpha, X\nBeta, Y\n", {"Alpha, X", "Beta, Y"}},
-      {"CR", "Alpha, X\rBeta, Y\r", {"Alpha, X", "Beta, Y"}},
-      {"no final line end", "Alpha, X\nBeta, Y", {"Alpha, X", "Beta, Y"}},
-      {"empty line", "Alpha, X\r\n\r\nGamma, Z\r\n", {"Alpha, X", "", "Gamma, Z"}},
-      {"empty lines with lone ends", "A\n\nB\r\rC", {"A", "", "B", "", "C"}},
-      {"LF CR is two ends", "A\n\rB", {"A", "", "B"}},
-      {"mixed", "A\r\nB\nC\rD", {"A", "B", "C", "D"}},
-      {"only a line end", "\r\n", {""}},
-      {"empty text", "", {}},
-      {"blank line", "  \n", {"  "}},
-  };
-  for (const Row& row : rows) EXPECT_EQ(splitLines(row.text), row.lines) << row.name;
-}
 
 TEST(LocationList, OwnNameIsTheTextBeforeTheFirstComma) {
   EXPECT_EQ(placeOwnName("Jerusalem, Israel"), "Jerusalem");
@@ -101,28 +80,6 @@ TEST_F(PlaceFiles, AMissingFileStopsTheLoadingWithItsFullPath) {
   EXPECT_EQ(list.latitudes.size(), 3U);
   EXPECT_TRUE(list.longitudes.empty());
   EXPECT_TRUE(list.utcOffsets.empty());
-}
-
-TEST_F(PlaceFiles, ARelativePathIsReportedInFull) {
-  const std::filesystem::path before = std::filesystem::current_path();
-  std::filesystem::current_path(dir_);
-  try {
-    readLines("missing.dat");
-    ADD_FAILURE() << "read a missing file";
-  } catch (const FileOpenError& error) {
-    EXPECT_EQ(error.what(), "Cannot open file " + (dir_ / "missing.dat").string());
-  }
-  std::filesystem::current_path(before);
-}
-
-TEST_F(PlaceFiles, ADirectoryIsNotAFile) {
-  std::filesystem::create_directory(dir_ / "lat.dat");
-  EXPECT_THROW(readLines(dir_ / "lat.dat"), FileOpenError);
-}
-
-TEST_F(PlaceFiles, AnEmptyFileHasNoEntries) {
-  write("locco.dat", "");
-  EXPECT_TRUE(readLines(dir_ / "locco.dat").empty());
 }
 
 TEST(LocationList, EntriesThatAreNotNumbersFailWithTheirText) {

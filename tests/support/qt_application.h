@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-#include "app/error_report.h"
+#include "app/shell/error_report.h"
 
 namespace tevorin::testing {
 

@@ -7,10 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/error_report.h"
 #include "app/main_window.h"
 #include "sun/location_list.h"
-#include "tests/support/qt_application.h"
+#include "tests/support/error_recorder.h"
 #include "tests/support/scratch_folder.h"
 
 namespace tevorin::testing {
@@ -18,19 +17,8 @@ namespace tevorin::testing {
 namespace fs = std::filesystem;
 
 // A program folder of its own for each test, and a recorder in place of the error message box.
-class WindowTest : public ::testing::Test {
+class WindowTest : public ErrorRecordingTest {
  protected:
-  void SetUp() override {
-    ensureApplication();
-    setErrorReporter([this](const std::string& message) { errors.push_back(message); });
-  }
-
-  void TearDown() override {
-    setErrorReporter([](const std::string& message) {
-      ADD_FAILURE() << "error reported outside a test: " << message;
-    });
-  }
-
   void writeFile(const std::string& name, const std::string& text) const {
     testing::writeFile(dir_ / name, text);
   }
@@ -56,7 +44,6 @@ class WindowTest : public ::testing::Test {
 
   ScratchFolder scratch_;
   const fs::path& dir_ = scratch_.path();
-  std::vector<std::string> errors;
 };
 
 }  // namespace tevorin::testing

@@ -20,12 +20,12 @@
 #include <utility>
 #include <vector>
 
-#include "app/up_down.h"
-#include "app/window_services.h"
+#include "app/shell/up_down.h"
+#include "app/shell/window_services.h"
 #include "calendar/calendar_day.h"
 #include "calendar/holidays.h"
 #include "calendar/omer.h"
-#include "sun/number_text.h"
+#include "common/number_text.h"
 #include "sun/sun_times.h"
 #include "tests/support/qt_application.h"
 #include "views/month_page.h"

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "app/location_group.h"
-#include "sun/number_text.h"
+#include "common/number_text.h"
 #include "tests/support/window_fixture.h"
 #include "views/month_page.h"
 #include "views/tray_display.h"

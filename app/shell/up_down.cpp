@@ -1,4 +1,4 @@
-#include "app/up_down.h"
+#include "app/shell/up_down.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -8,7 +8,7 @@
 #include <charconv>
 #include <string>
 
-#include "sun/number_text.h"
+#include "common/number_text.h"
 
 namespace tevorin {
 

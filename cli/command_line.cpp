@@ -1,4 +1,4 @@
-#include "app/cli_options.h"
+#include "cli/command_line.h"
 
 #include <algorithm>
 #include <charconv>
@@ -6,7 +6,7 @@
 #include <string>
 
 #include "calendar/calendar_day.h"
-#include "sun/number_text.h"
+#include "common/number_text.h"
 
 namespace tevorin::cli {
 

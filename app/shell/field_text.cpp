@@ -1,8 +1,8 @@
-#include "app/field_text.h"
+#include "app/shell/field_text.h"
 
 #include <QLineEdit>
 
-#include "sun/number_text.h"
+#include "common/number_text.h"
 
 namespace tevorin {
 

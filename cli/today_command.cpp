@@ -3,9 +3,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/cli_commands.h"
-#include "app/cli_options.h"
 #include "calendar/calendar_day.h"
+#include "cli/command_line.h"
+#include "cli/commands.h"
 #include "views/tray_text.h"
 
 namespace tevorin::cli {

@@ -8,7 +8,7 @@ namespace tevorin {
 
 // Writes a file under a temporary name in the target's own folder and puts it in place only when
 // complete, so a run that fails half-way leaves the earlier file as it was. A target that is a
-// link is replaced where the link points. Errors throw PublishError naming the target.
+// link is replaced where the link points. Errors throw FileError naming the target.
 class ReplacementFile {
  public:
   // Refuses a target that exists but is not a writable regular file, then creates the temporary

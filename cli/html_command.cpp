@@ -4,10 +4,10 @@
 #include <string>
 #include <string_view>
 
-#include "app/cli_commands.h"
-#include "app/cli_options.h"
+#include "cli/command_line.h"
+#include "cli/commands.h"
+#include "common/number_text.h"
 #include "publish/html_writer.h"
-#include "sun/number_text.h"
 
 namespace tevorin::cli {
 

@@ -4,14 +4,14 @@
 #include <QTimer>
 #include <stdexcept>
 
-#include "sun/number_text.h"
+#include "common/number_text.h"
+#include "tests/support/error_recorder.h"
 #include "tests/support/modal_dialog.h"
-#include "tests/support/window_fixture.h"
 
 namespace tevorin::testing {
 namespace {
 
-using ErrorReportTest = WindowTest;
+using ErrorReportTest = ErrorRecordingTest;
 
 // Each handler's error ends that handler only; the events after it still run.
 TEST_F(ErrorReportTest, EveryHandlerErrorIsReportedAndTheProgramGoesOn) {

@@ -6,4 +6,7 @@ namespace tevorin {
 // opens it.
 inline constexpr char kProductWebPage[] = "https://tevorin.org/";
 
+// The maker's home page: the text of the link labels on the about and the Generate page.
+inline constexpr char kMakerHomePage[] = "https://www.tevorin-labs.net/";
+
 }  // namespace tevorin

@@ -5,12 +5,12 @@
 #include <string_view>
 #include <vector>
 
-#include "app/cli_commands.h"
-#include "app/cli_options.h"
 #include "calendar/calendar_day.h"
 #include "calendar/holidays.h"
 #include "calendar/omer.h"
 #include "calendar/portions.h"
+#include "cli/command_line.h"
+#include "cli/commands.h"
 #include "sun/sun_times.h"
 
 namespace tevorin::cli {

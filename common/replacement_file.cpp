@@ -1,4 +1,4 @@
-#include "publish/replacement_file.h"
+#include "common/replacement_file.h"
 
 #include <unistd.h>
 
@@ -8,7 +8,7 @@
 #include <system_error>
 #include <utility>
 
-#include "publish/publish_error.h"
+#include "common/file_error.h"
 
 namespace tevorin {
 
@@ -95,7 +95,7 @@ void ReplacementFile::discard() {
 
 void ReplacementFile::fail(const char* what) {
   discard();
-  throw PublishError(std::string(what) + " '" + target_.string() + "'");
+  throw FileError(std::string(what) + " '" + target_.string() + "'");
 }
 
 }  // namespace tevorin

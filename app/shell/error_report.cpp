@@ -1,4 +1,4 @@
-#include "app/error_report.h"
+#include "app/shell/error_report.h"
 
 #include <QMessageBox>
 #include <exception>

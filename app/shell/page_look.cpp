@@ -1,8 +1,8 @@
-#include "app/page_look.h"
+#include "app/shell/page_look.h"
 
 #include <QLabel>
 
-#include "app/about_page.h"
+#include "common/product.h"
 
 namespace tevorin {
 

@@ -1,11 +1,11 @@
-#include "publish/replacement_file.h"
+#include "common/replacement_file.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
 
-#include "publish/publish_error.h"
+#include "common/file_error.h"
 #include "tests/support/scratch_folder.h"
 
 namespace tevorin {
@@ -95,8 +95,8 @@ TEST(ReplacementFileTest, LinkedTargetIsWrittenWhereTheLinkPoints) {
 TEST(ReplacementFileTest, TargetThatIsNoRegularFileIsRefused) {
   ScratchFolder folder;
   std::filesystem::create_directories(folder.path() / "folder");
-  EXPECT_THROW(ReplacementFile(folder.path() / "folder"), PublishError);
-  EXPECT_THROW(ReplacementFile(folder.path() / "missing" / "x.html"), PublishError);
+  EXPECT_THROW(ReplacementFile(folder.path() / "folder"), FileError);
+  EXPECT_THROW(ReplacementFile(folder.path() / "missing" / "x.html"), FileError);
   EXPECT_EQ(folderEntries(folder.path()), std::set<std::string>{"folder"});
 }
 

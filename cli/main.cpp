@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/cli_commands.h"
+#include "cli/commands.h"
 
 namespace {
 
