@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "common/file_error.h"
+#include "common/plain_text.h"
 #include "common/replacement_file.h"
 #include "common/text_file.h"
 
@@ -11,33 +12,22 @@ namespace tevorin {
 
 namespace {
 
-std::string_view trimmed(std::string_view text) {
-  const size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-bool sameName(std::string_view a, std::string_view b) {
-  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-  return std::ranges::equal(a, b, [&](char x, char y) { return lower(x) == lower(y); });
-}
-
 bool sectionName(std::string_view line, std::string_view& name) {
-  const std::string_view text = trimmed(line);
+  const std::string_view text = trimBlanks(line);
   const size_t close = text.find(']');
   if (text.empty() || text.front() != '[' || close == std::string_view::npos) return false;
-  name = trimmed(text.substr(1, close - 1));
+  name = trimBlanks(text.substr(1, close - 1));
   return true;
 }
 
 bool keyAndValue(std::string_view line, std::string_view& key, std::string_view& value) {
-  const std::string_view text = trimmed(line);
+  const std::string_view text = trimBlanks(line);
   const size_t equals = text.find('=');
   if (text.empty() || text.front() == ';' || text.front() == '[' ||
       equals == std::string_view::npos)
     return false;
-  key = trimmed(text.substr(0, equals));
-  value = trimmed(text.substr(equals + 1));
+  key = trimBlanks(text.substr(0, equals));
+  value = trimBlanks(text.substr(equals + 1));
   return true;
 }
 
@@ -67,7 +57,7 @@ SettingsFile SettingsFile::parse(std::string_view text) {
 size_t SettingsFile::findSection(std::string_view section) const {
   for (size_t i = 0; i < lines_.size(); ++i) {
     std::string_view name;
-    if (sectionName(lines_[i], name) && sameName(name, section)) return i;
+    if (sectionName(lines_[i], name) && equalIgnoringCase(name, section)) return i;
   }
   return lines_.size();
 }
@@ -77,11 +67,11 @@ size_t SettingsFile::findKey(size_t header, std::string_view key, bool& found) c
   for (size_t i = header + 1; i < lines_.size(); ++i) {
     std::string_view name, value;
     if (sectionName(lines_[i], name)) break;
-    if (keyAndValue(lines_[i], name, value) && sameName(name, key)) {
+    if (keyAndValue(lines_[i], name, value) && equalIgnoringCase(name, key)) {
       found = true;
       return i;
     }
-    if (!trimmed(lines_[i]).empty()) last = i;
+    if (!trimBlanks(lines_[i]).empty()) last = i;
   }
   found = false;
   return last + 1;
@@ -102,7 +92,7 @@ void SettingsFile::setValue(std::string_view section, std::string_view key,
                             std::string_view value) {
   const size_t header = findSection(section);
   if (header == lines_.size()) {
-    if (!lines_.empty() && !trimmed(lines_.back()).empty()) lines_.emplace_back();
+    if (!lines_.empty() && !trimBlanks(lines_.back()).empty()) lines_.emplace_back();
     lines_.push_back("[" + std::string(section) + "]");
     lines_.push_back(std::string(key) + "=" + oneLine(value));
     return;

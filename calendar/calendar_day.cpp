@@ -128,7 +128,7 @@ std::string_view gregorianMonthNameOf(int32_t month) {
   return kGregorianMonthNames[static_cast<std::size_t>(std::clamp(month, 0, 12))];
 }
 
-LocalDate todayLocalDate() {
+GregorianDate todayLocalDate() {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
   localtime_r(&now, &local);
@@ -143,7 +143,7 @@ CalendarDay::CalendarDay(int32_t gregorianMonth, int32_t gregorianDay, int32_t g
 
 void CalendarDay::setGregorian(int32_t month, int32_t day, int32_t year) {
   if (month == 0 || day == 0 || year == 0) {
-    const LocalDate today = todayLocalDate();
+    const GregorianDate today = todayLocalDate();
     if (month == 0) month = today.month;
     if (day == 0) day = today.day;
     if (year == 0) year = today.year;
@@ -153,7 +153,7 @@ void CalendarDay::setGregorian(int32_t month, int32_t day, int32_t year) {
   gregorianDay_ = std::clamp(day, 1, gregorianMonthLength(gregorianMonth_));
   absoluteDay_ = gregorianToAbsolute(gregorianMonth_, gregorianDay_, gregorianYear_);
   absoluteToHebrew();
-  dayOfWeek_ = absoluteDay_ % 7 + 1;
+  dayOfWeek_ = weekdayOf(absoluteDay_);
 }
 
 void CalendarDay::setHebrew(int32_t month, int32_t day, int32_t year) {
@@ -168,7 +168,7 @@ void CalendarDay::setHebrew(int32_t month, int32_t day, int32_t year) {
   absoluteDay_ = std::clamp(absolute, kFirstSafeDay, kLastSafeDay);
   if (absoluteDay_ != absolute) absoluteToHebrew();
   absoluteToGregorian();
-  dayOfWeek_ = absoluteDay_ % 7 + 1;
+  dayOfWeek_ = weekdayOf(absoluteDay_);
 }
 
 CalendarDay& CalendarDay::nextDay() {

@@ -28,6 +28,11 @@ enum HebrewMonth : int32_t {
 
 enum Weekday : int32_t { Sunday = 1, Monday, Tuesday, Wednesday, Thursday, Friday, Saturday };
 
+// The weekday of an AbsoluteDay: day 1 is a Monday.
+constexpr int32_t weekdayOf(AbsoluteDay day) {
+  return day % 7 + 1;
+}
+
 // Gregorian years for which every operation stays exact and inside int32_t; callers refuse others.
 inline constexpr int32_t kMinSafeYear = 1;
 inline constexpr int32_t kMaxSafeYear = 9999;
@@ -51,13 +56,14 @@ inline constexpr int32_t kLastShownYear = 2500;
 // "January" .. "December" for months 1..12.
 std::string_view gregorianMonthNameOf(int32_t month);
 
-// Today's local date, as the constructor and setGregorian use it for 0 arguments.
-struct LocalDate {
+// A date of the proleptic Gregorian calendar.
+struct GregorianDate {
   int32_t year;
   int32_t month;
   int32_t day;
 };
-LocalDate todayLocalDate();
+// Today's local date, as the constructor and setGregorian use it for 0 arguments.
+GregorianDate todayLocalDate();
 
 // One day at once as a Gregorian date, a Hebrew date, a weekday and an AbsoluteDay, plus the two
 // rule flags read by the holiday and portion lookups. A plain value: copy it freely.

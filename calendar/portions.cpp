@@ -134,11 +134,6 @@ constexpr ScheduleChoice kScheduleChoices[] = {
     {true, Saturday, Deficient, 14, 14}, {true, Saturday, Complete, 15, 14},
 };
 
-// The weekday of an AbsoluteDay, 1 = Sunday.
-constexpr int32_t weekdayOf(AbsoluteDay day) {
-  return day % 7 + 1;
-}
-
 std::optional<int32_t> chooseSchedule(const CalendarDay& day, int32_t tishriWeekday) {
   const bool leap = day.isHebrewLeapYear(0);
   const YearLengthClass lengthClass = yearLengthClass(day);

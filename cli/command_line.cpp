@@ -40,7 +40,7 @@ double placeNumber(std::string_view option, std::string_view text, double limit)
 
 }  // namespace
 
-IsoDate parseIsoDate(std::string_view text) {
+GregorianDate parseIsoDate(std::string_view text) {
   const std::size_t firstDash = text.find('-');
   const std::size_t secondDash =
       text.find('-', firstDash == std::string_view::npos ? 0 : firstDash + 1);

@@ -62,8 +62,9 @@ int runDays(std::span<const std::string_view> args, std::ostream& out, std::ostr
     const CommandLine line = parseCommandLine(args);
     if (line.operands.size() != 2) throw UsageError("needs two dates, FROM and TO (YYYY-MM-DD)");
     options = line.options;
-    const IsoDate from = parseIsoDate(line.operands[0]);
-    const IsoDate to = parseIsoDate(line.operands[1]);
+    if (!line.placeNumbersGiven) options.place = placeFromFiles(std::nullopt).numbers;
+    const GregorianDate from = parseIsoDate(line.operands[0]);
+    const GregorianDate to = parseIsoDate(line.operands[1]);
     day.emplace(from.month, from.day, from.year, options.ashkenaziNames, options.inIsrael);
     last = day->gregorianToAbsolute(to.month, to.day, to.year);
     if (last < day->absoluteDay()) {
@@ -73,6 +74,10 @@ int runDays(std::span<const std::string_view> args, std::ostream& out, std::ostr
   } catch (const UsageError& error) {
     err << "tevorin-cli days: " << error.what() << '\n';
     return 2;
+  } catch (const std::exception& error) {
+    // The place files: missing, or a number that does not convert.
+    err << "tevorin-cli days: " << error.what() << '\n';
+    return 1;
   }
 
   std::vector<char> block(kBlockSize + kLongestLine);

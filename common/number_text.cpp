@@ -4,19 +4,11 @@
 #include <cmath>
 #include <string>
 
+#include "common/plain_text.h"
+
 namespace tevorin {
 
 namespace {
-
-bool isBlank(char c) {
-  return c == ' ' || c == '\t';
-}
-
-std::string_view trimBlanks(std::string_view text) {
-  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
 
 bool isDigit(char c) {
   return c >= '0' && c <= '9';

@@ -11,6 +11,7 @@
 #include "calendar/portions.h"
 #include "common/file_error.h"
 #include "common/number_text.h"
+#include "common/plain_text.h"
 #include "common/product.h"
 #include "common/replacement_file.h"
 #include "sun/sun_times.h"
@@ -144,18 +145,13 @@ bool staysInSafeYears(int32_t startMonth, int32_t startYear, int32_t monthCount)
   return startYear >= kMinSafeYear && lastYear <= kMaxSafeYear;
 }
 
-bool sameNameIgnoringCase(std::string_view a, std::string_view b) {
-  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-  return std::ranges::equal(a, b, [&](char x, char y) { return lower(x) == lower(y); });
-}
-
 // A document in the place of the portions page's copy would be replaced by it, and one written
 // over the page itself would be copied in its stead: either way a run that reports success has
 // lost a file. Letter case is ignored, as some file systems and servers do.
 bool takesThePortionsPagesPlace(const std::filesystem::path& document,
                                 const std::filesystem::path& programDir) {
   std::error_code ignored;
-  return sameNameIgnoringCase(document.filename().string(), kPortionsPageCopy) ||
+  return equalIgnoringCase(document.filename().string(), kPortionsPageCopy) ||
          std::filesystem::equivalent(document, document.parent_path() / kPortionsPageCopy,
                                      ignored) ||
          std::filesystem::equivalent(document, programDir / kPortionsPageSource, ignored);

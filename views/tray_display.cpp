@@ -79,7 +79,7 @@ TrayDisplay::TrayDisplay(QWidget& window, MonthPage& monthPage, const WindowServ
 }
 
 void TrayDisplay::Timer1Timer() {
-  const LocalDate today = services_.today();
+  const GregorianDate today = services_.today();
   std::string text;
   try {
     const CalendarDay day(today.month, today.day, today.year, /*ashkenaziNames=*/false,
@@ -108,7 +108,7 @@ void TrayDisplay::Timer1Timer() {
 void TrayDisplay::TrayIcon1Restore() {
   services_.showPage(0);
 
-  const LocalDate today = services_.today();
+  const GregorianDate today = services_.today();
   setFieldText(monthPage_.YearEdit1, integerText(today.year));
   setFieldText(monthPage_.MonthEdit1, integerText(today.month));
   services_.yield();

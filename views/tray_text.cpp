@@ -21,7 +21,7 @@ std::string trayText(const CalendarDay& day, std::string_view sunTimes,
   return characterCount(full) <= kMaxTrayTextLength ? full : dateLine;
 }
 
-std::string trayTextFor(const LocalDate& date, const GeoLocation& place,
+std::string trayTextFor(const GregorianDate& date, const GeoLocation& place,
                         std::string_view placeDisplayText) {
   const CalendarDay day(date.month, date.day, date.year, /*ashkenaziNames=*/false,
                         /*inIsrael=*/false);

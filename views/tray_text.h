@@ -22,7 +22,7 @@ std::string trayText(const CalendarDay& day, std::string_view sunTimes,
                      std::string_view placeDisplayText);
 
 // The whole text for a date at a place, by the diaspora rules and the Sephardi name forms.
-std::string trayTextFor(const LocalDate& date, const GeoLocation& place,
+std::string trayTextFor(const GregorianDate& date, const GeoLocation& place,
                         std::string_view placeDisplayText);
 
 // Characters, not bytes, of UTF-8 text: what the notification area counts.

@@ -27,7 +27,7 @@ struct WindowServices {
   // Lets the toolkit process pending window events.
   std::function<void()> yield;
   // The local date from the system clock.
-  std::function<LocalDate()> today;
+  std::function<GregorianDate()> today;
   // Asks the desktop to open a file or web address; false when it refused.
   std::function<bool(const std::string&)> openDocument;
   // The folder of the program file: data files and settings live there.

@@ -240,7 +240,7 @@ TEST(CalendarDay, SetHebrewClampsIntoTheYearAndTheServedDays) {
 }
 
 TEST(CalendarDay, ZeroPartsTakeTodaysDate) {
-  const LocalDate today = todayLocalDate();
+  const GregorianDate today = todayLocalDate();
   const CalendarDay full = gregorian(today.year, today.month, today.day);
   const CalendarDay byParts[] = {
       CalendarDay(0, 0, 0, false, false),

@@ -118,7 +118,7 @@ class MonthPageTest : public ::testing::Test {
       // A copy: the hook may replace itself while it runs.
       if (const std::function<void()> hook = onYield) hook();
     };
-    services.today = [] { return LocalDate{2007, 9, 17}; };
+    services.today = [] { return GregorianDate{2007, 9, 17}; };
     services.openDocument = [](const std::string&) { return true; };
     page = std::make_unique<MonthPage>(services);
     page->resize(662, 503);

@@ -74,7 +74,7 @@ class TrayTest : public testing::WindowTest {
     return 0;
   }
 
-  LocalDate today{2007, 9, 17};
+  GregorianDate today{2007, 9, 17};
   std::unique_ptr<TForm1> form;
   TrayDisplay* tray = nullptr;
   MonthPage* page = nullptr;
@@ -147,7 +147,7 @@ TEST_F(TrayTest, AFailingFirstUpdateDoesNotComeBackEverySecond) {
 
 struct RestoreCase {
   const char* what;
-  LocalDate today;
+  GregorianDate today;
   int box;
   const char* weekday;
   const char* dateLine;  // the tooltip's first line

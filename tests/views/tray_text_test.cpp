@@ -10,7 +10,7 @@ namespace {
 
 struct TextCase {
   const char* what;
-  LocalDate date;
+  GregorianDate date;
   const char* sunTimes;
   const char* place;
   const char* expected;
