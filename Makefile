@@ -4,7 +4,7 @@ SAN_BUILD ?= build-san
 SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 BUILD_PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev libgmock-dev \
-                  libbenchmark-dev fonts-dejavu-core
+                  libbenchmark-dev fonts-dejavu-core faketime
 RUN_PACKAGES   := xvfb xauth x11-utils xdotool imagemagick xdg-utils
 
 .PHONY: all deps run-deps configure build run test bench clean

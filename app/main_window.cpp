@@ -23,6 +23,7 @@
 #include "app/settings_file.h"
 #include "app/shell/error_report.h"
 #include "app/shell/field_text.h"
+#include "app/shell/page_look.h"
 #include "calendar/calendar_day.h"
 #include "common/number_text.h"
 #include "common/product.h"
@@ -67,18 +68,34 @@ TForm1::TForm1(std::filesystem::path programDir, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint) {
+  createWindowFrame();
+  connectServices(std::move(programDir));
+  createTabs();
+  createPages();
+  connectPages();
+  try {
+    FormCreate();
+  } catch (const std::exception& error) {
+    reportError(error.what());
+  }
+}
+
+void TForm1::createWindowFrame() {
   // Our own conversions never read the locale; this makes Qt's agree with them.
   QLocale::setDefault(QLocale::c());
 
   setObjectName("Form1");
   setWindowTitle("Tevorin 1.5");
   setWindowIcon(programIcon());
-  QFont font(QStringLiteral("Sans Serif"));
-  font.setStyleHint(QFont::SansSerif);
+  QFont font = sansSerifFont();
   font.setPixelSize(10);
   setFont(font);
   setFixedSize(665, 527);
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - rect().center());
+}
 
+void TForm1::connectServices(std::filesystem::path programDir) {
   services.placeName = [this] { return GroupBox1->placeName(); };
   services.hasPlace = [this] { return GroupBox1->hasPlace(); };
   services.placeGeoLocation = [this] { return GroupBox1->placeGeoLocation(); };
@@ -88,7 +105,9 @@ TForm1::TForm1(std::filesystem::path programDir, QWidget* parent)
   services.today = [] { return todayLocalDate(); };
   services.openDocument = openOnDesktop;
   services.programDir = std::move(programDir);
+}
 
+void TForm1::createTabs() {
   TabControl1 = new QTabBar(this);
   TabControl1->setObjectName("TabControl1");
   TabControl1->setDrawBase(false);
@@ -97,7 +116,10 @@ TForm1::TForm1(std::filesystem::path programDir, QWidget* parent)
   TabControl1->setStyleSheet(kTabStyle);
   for (const char* caption : kTabCaptions) TabControl1->addTab(caption);
   TabControl1->setGeometry(0, 0, 666, 22);
+  connect(TabControl1, &QTabBar::currentChanged, this, &TForm1::TabControl1Change);
+}
 
+void TForm1::createPages() {
   ScrollBox1 = new MonthPage(services, this);
   ScrollBox1->setGeometry(2, 22, 662, 503);
   ScrollBox2 = new GeneratePage(services, this);
@@ -105,22 +127,14 @@ TForm1::TForm1(std::filesystem::path programDir, QWidget* parent)
   ScrollBox3 = new AboutPage(this);
   ScrollBox3->setGeometry(1, 22, 663, 503);
   GroupBox1 = ScrollBox3->GroupBox1;
-
-  connect(TabControl1, &QTabBar::currentChanged, this, &TForm1::TabControl1Change);
-  connect(GroupBox1, &LocationGroup::placeChosen, this, &TForm1::placeChosen);
   Tray = new TrayDisplay(*this, *ScrollBox1, services);
+}
+
+void TForm1::connectPages() {
+  connect(GroupBox1, &LocationGroup::placeChosen, this, &TForm1::placeChosen);
   connect(this, &TForm1::placeChosen, Tray, &TrayDisplay::Timer1Timer);
   for (QLabel* link : {ScrollBox3->Label7, ScrollBox3->URLLabel1, ScrollBox2->Label18})
     link->installEventFilter(this);
-
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - rect().center());
-
-  try {
-    FormCreate();
-  } catch (const std::exception& error) {
-    reportError(error.what());
-  }
 }
 
 TForm1::~TForm1() {
@@ -136,7 +150,7 @@ void TForm1::selectTab(int index) {
 }
 
 void TForm1::FormCreate() {
-  selectTab(2);
+  selectTab(kAboutPage);
   try {
     GroupBox1->loadLists(services.programDir);
   } catch (const FileOpenError& error) {
@@ -175,6 +189,7 @@ void TForm1::FormActivate() {
   try {
     const int32_t month = parseInteger(text);
     try {
+      // Away to a neighbouring month and back: the field's change handler draws the month again.
       setFieldText(field, integerText(month >= 12 ? int64_t{month} - 1 : int64_t{month} + 1));
       setFieldText(field, integerText(month));
     } catch (const ConversionError&) {
@@ -211,21 +226,21 @@ void TForm1::FormDestroy() {
 
 void TForm1::TabControl1Change() {
   switch (TabControl1->currentIndex()) {
-    case 0:
+    case kMonthPage:
       ScrollBox2->hide();
       ScrollBox1->show();
       ScrollBox3->hide();
       ScrollBox1->setWeekdayLabelsVisible(true);
       ScrollBox1->MonthComboBox1Change();
-      ScrollBox1->focusBox(7);
+      ScrollBox1->focusBox(MonthPage::kFirstSaturdayBox);
       break;
-    case 1:
+    case kGeneratePage:
       ScrollBox1->hide();
       ScrollBox2->show();
       ScrollBox3->hide();
       ScrollBox1->setWeekdayLabelsVisible(false);
       break;
-    case 2:
+    case kAboutPage:
       ScrollBox1->hide();
       ScrollBox2->hide();
       ScrollBox3->show();

@@ -60,6 +60,11 @@ class TForm1 : public QWidget {
   void showEvent(QShowEvent* event) override;
 
  private:
+  void createWindowFrame();
+  void connectServices(std::filesystem::path programDir);
+  void createTabs();
+  void createPages();
+  void connectPages();
   void readSettings();
   std::filesystem::path settingsPath() const;
 

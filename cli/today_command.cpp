@@ -6,6 +6,7 @@
 #include "calendar/calendar_day.h"
 #include "cli/command_line.h"
 #include "cli/commands.h"
+#include "sun/sun_times.h"
 #include "views/tray_text.h"
 
 namespace tevorin::cli {
@@ -27,7 +28,9 @@ int runToday(std::span<const std::string_view> args, std::ostream& out, std::ost
     const NamedPlace place =
         line.placeNumbersGiven ? NamedPlace{line.options.place, ""} : placeFromFiles(placeIndex);
 
-    std::string text = trayTextFor(todayLocalDate(), place.numbers, place.displayText);
+    const GregorianDate today = todayLocalDate();
+    std::string text = trayTextFor(
+        today, sunTimesAt(place.numbers, today.year, today.month, today.day), place.displayText);
     for (char& c : text)
       if (c == '\r') c = '\n';
     out << text << '\n';

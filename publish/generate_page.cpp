@@ -26,8 +26,6 @@ namespace {
 constexpr char kDefaultPath[] = "calendar.html";
 constexpr char kReady[] = "Ready to generate";
 
-constexpr QRgb kRed = qRgb(255, 0, 0);
-
 constexpr int kMonthRowHeight = 16;
 
 constexpr char kHtmlFilter[] = "HTML files (*.html)";

@@ -21,22 +21,19 @@
 #include "sun/sun_times.h"
 #include "views/day_box.h"
 #include "views/hover_label.h"
+#include "views/month_text.h"
 
 namespace tevorin {
 
 namespace {
 
-constexpr int kMonthPage = 0;
-constexpr int kFirstSaturdayBox = 7;
-
 constexpr QRgb kNavy = qRgb(0, 0, 128);
 constexpr QRgb kLime = qRgb(0, 255, 0);
-constexpr QRgb kRed = qRgb(255, 0, 0);
 
 // The lines of a day box, in the order they are appended.
 constexpr LineStyle kDayNumberLine{qRgb(0, 0, 0), true, 2, Qt::AlignLeft};
 constexpr LineStyle kHebrewDateLine{qRgb(0, 0, 255), false, 0, Qt::AlignHCenter};
-constexpr LineStyle kHolidayLine{qRgb(255, 0, 0), false, 0, Qt::AlignLeft};
+constexpr LineStyle kHolidayLine{kRed, false, 0, Qt::AlignLeft};
 constexpr LineStyle kOmerLine{qRgb(0, 0, 0), false, 0, Qt::AlignLeft};
 
 struct WeekdayLabel {
@@ -71,16 +68,11 @@ class NarrowArrowStyle : public QProxyStyle {
   static constexpr int kArrowWidth = 12;
 };
 
-QFont sansFont(int pixels) {
-  QFont font(QStringLiteral("Sans Serif"));
-  font.setStyleHint(QFont::SansSerif);
-  font.setPixelSize(pixels);
-  return font;
-}
-
 void setTextStyle(QWidget* widget, int pixels, QRgb color,
                   std::initializer_list<QPalette::ColorRole> roles) {
-  widget->setFont(sansFont(pixels));
+  QFont font = sansSerifFont();
+  font.setPixelSize(pixels);
+  widget->setFont(font);
   QPalette palette = widget->palette();
   for (QPalette::ColorRole role : roles) palette.setColor(role, QColor::fromRgb(color));
   widget->setPalette(palette);
@@ -189,8 +181,7 @@ void MonthPage::createWeekdayLabels() {
 }
 
 void MonthPage::createDayBoxes() {
-  QFont boxFont(QStringLiteral("Sans Serif"));
-  boxFont.setStyleHint(QFont::SansSerif);
+  QFont boxFont = sansSerifFont();
   boxFont.setPointSize(8);
   for (int n = 1; n <= 42; ++n) {
     auto* box = new DayBox(this);
@@ -270,10 +261,9 @@ void MonthPage::showMonth(int32_t gregorianMonth, int32_t gregorianYear, bool in
   const uint64_t render = ++renders_;
   CalendarDay day(gregorianMonth, 1, gregorianYear, ashkenaziNames, inIsrael);
   const int32_t days = day.gregorianMonthLength(0);
-  const std::string sunPrefix = " - Sunrise/Sunset: ";
-  const std::string placeSuffix = " - Location: " + services_.placeName();
+  const std::string placeName = services_.placeName();
 
-  MonthLabel1->setText(text(day.gregorianMonthName() + " " + integerText(gregorianYear)));
+  MonthLabel1->setText(text(monthHeaderText(day)));
 
   // A hidden box must not pass the focus on to its neighbours: each would show its stale detail.
   for (DayBox* box : RichEdit)
@@ -290,20 +280,16 @@ void MonthPage::showMonth(int32_t gregorianMonth, int32_t gregorianYear, bool in
     RichEdit[n - 1]->setBackground(n % 7 == 0 ? infoBackground() : QColor::fromRgb(kWhite));
   if (yieldOvertaken(render)) return;
 
+  const CalendarDay firstDay = day;
   const int32_t firstBox = day.dayOfWeek();
-  const std::string firstHebrewMonth = day.hebrewMonthName();
-  const std::string firstHebrewYear = integerText(day.hebrewYear());
 
   for (int32_t d = 1; d <= days; ++d) {
-    const std::string sunTimes = selectedSunTimes(services_, gregorianYear, gregorianMonth, d);
+    const std::string sunTimes =
+        selectedSunTimes(services_, day.gregorianYear(), day.gregorianMonth(), day.gregorianDay());
     DayBox* box = RichEdit[firstBox + d - 2];
     box->appendLine(text(integerText(d)), kDayNumberLine);
-    box->appendLine(text(day.hebrewMonthName() + " " + integerText(day.hebrewDay())),
-                    kHebrewDateLine);
-    box->setHint(text(" " + day.weekdayName() + ", " + day.gregorianMonthName() + " " +
-                      integerText(d) + ", " + integerText(gregorianYear) + " - " +
-                      integerText(day.hebrewDay()) + " " + day.hebrewMonthName() + " " +
-                      integerText(day.hebrewYear()) + sunPrefix + sunTimes + placeSuffix));
+    box->appendLine(text(boxHebrewDateText(day)), kHebrewDateLine);
+    box->setHint(text(dayDetailText(day, sunTimes, placeName)));
     box->show();
     if (yieldOvertaken(render)) return;
 
@@ -318,12 +304,7 @@ void MonthPage::showMonth(int32_t gregorianMonth, int32_t gregorianYear, bool in
   }
 
   day.previousDay();
-  std::string months = firstHebrewMonth;
-  if (day.hebrewMonthName() != firstHebrewMonth) months += "-" + day.hebrewMonthName();
-  std::string years = firstHebrewYear;
-  if (integerText(day.hebrewYear()) != firstHebrewYear)
-    years += "-" + integerText(day.hebrewYear());
-  HebYearLabel1->setText(text(months + " " + years));
+  HebYearLabel1->setText(text(hebrewHeaderText(firstDay, day)));
   for (int i = 0; i < 2; ++i)
     if (yieldOvertaken(render)) return;
 

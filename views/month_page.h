@@ -23,6 +23,9 @@ class MonthPage : public QWidget {
   Q_OBJECT
 
  public:
+  // The box of the first Saturday, which the page's own changes select.
+  static constexpr int kFirstSaturdayBox = 7;
+
   MonthPage(const WindowServices& services, QWidget* parent = nullptr);
 
   // Reads the month and year fields and draws that month; a year outside 1600..2500 is refused.

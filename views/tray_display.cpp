@@ -82,10 +82,8 @@ void TrayDisplay::Timer1Timer() {
   const GregorianDate today = services_.today();
   std::string text;
   try {
-    const CalendarDay day(today.month, today.day, today.year, /*ashkenaziNames=*/false,
-                          /*inIsrael=*/false);
-    text = trayText(day, selectedSunTimes(services_, today.year, today.month, today.day),
-                    services_.placeName());
+    text = trayTextFor(today, selectedSunTimes(services_, today.year, today.month, today.day),
+                       services_.placeName());
   } catch (const ConversionError& error) {
     // Once a message, not one a second: the place stays broken until the user chooses another.
     if (Timer1->interval() != kUpdateInterval) Timer1->setInterval(kUpdateInterval);
@@ -106,7 +104,7 @@ void TrayDisplay::Timer1Timer() {
 }
 
 void TrayDisplay::TrayIcon1Restore() {
-  services_.showPage(0);
+  services_.showPage(kMonthPage);
 
   const GregorianDate today = services_.today();
   setFieldText(monthPage_.YearEdit1, integerText(today.year));

@@ -1,7 +1,7 @@
 #include "views/tray_text.h"
 
 #include "common/number_text.h"
-#include "sun/sun_times.h"
+#include "sun/location_list.h"
 
 namespace tevorin {
 
@@ -21,11 +21,11 @@ std::string trayText(const CalendarDay& day, std::string_view sunTimes,
   return characterCount(full) <= kMaxTrayTextLength ? full : dateLine;
 }
 
-std::string trayTextFor(const GregorianDate& date, const GeoLocation& place,
+std::string trayTextFor(const GregorianDate& date, std::string_view sunTimes,
                         std::string_view placeDisplayText) {
   const CalendarDay day(date.month, date.day, date.year, /*ashkenaziNames=*/false,
                         /*inIsrael=*/false);
-  return trayText(day, sunTimesAt(place, date.year, date.month, date.day), placeDisplayText);
+  return trayText(day, sunTimes, placeDisplayText);
 }
 
 std::size_t characterCount(std::string_view utf8) {

@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "calendar/calendar_day.h"
-#include "sun/location_list.h"
 
 namespace tevorin {
 
@@ -21,8 +20,8 @@ std::string trayDateLine(const CalendarDay& day);
 std::string trayText(const CalendarDay& day, std::string_view sunTimes,
                      std::string_view placeDisplayText);
 
-// The whole text for a date at a place, by the diaspora rules and the Sephardi name forms.
-std::string trayTextFor(const GregorianDate& date, const GeoLocation& place,
+// The whole text for a date and its sun times, by the diaspora rules and the Sephardi name forms.
+std::string trayTextFor(const GregorianDate& date, std::string_view sunTimes,
                         std::string_view placeDisplayText);
 
 // Characters, not bytes, of UTF-8 text: what the notification area counts.

@@ -6,6 +6,12 @@
 
 namespace tevorin {
 
+QFont sansSerifFont() {
+  QFont font(QStringLiteral("Sans Serif"));
+  font.setStyleHint(QFont::SansSerif);
+  return font;
+}
+
 void setColour(QWidget* widget, QPalette::ColorRole role, QRgb colour) {
   QPalette palette = widget->palette();
   palette.setColor(role, QColor::fromRgb(colour));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QPalette>
 #include <QRgb>
 
@@ -13,6 +14,11 @@ namespace tevorin {
 inline constexpr QRgb kPageBackground = qRgb(0, 64, 128);
 inline constexpr QRgb kWhite = qRgb(255, 255, 255);
 inline constexpr QRgb kLightBlue = qRgb(193, 224, 255);
+// Warnings, Saturday's name and holiday lines.
+inline constexpr QRgb kRed = qRgb(255, 0, 0);
+
+// The program's one typeface, whatever the desktop's own; callers set its size.
+QFont sansSerifFont();
 
 void setColour(QWidget* widget, QPalette::ColorRole role, QRgb colour);
 // Fills the page with the dark blue.

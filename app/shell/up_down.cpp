@@ -5,20 +5,23 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <charconv>
-#include <string>
 
+#include "app/shell/field_text.h"
 #include "common/number_text.h"
 
 namespace tevorin {
 
 namespace {
 
-// The field's number when it holds one; the arrows then continue from what the user typed.
-bool fieldNumber(const QLineEdit* field, int& value) {
-  const std::string text = field->text().toStdString();
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  return error == std::errc() && end == text.data() + text.size();
+// The field's number as the field's own handlers read it; the arrows then continue from what the
+// user typed. A text that is no number leaves the arrows where they were.
+bool readFieldNumber(const QLineEdit* field, int& value) {
+  try {
+    value = fieldNumber(field);
+    return true;
+  } catch (const ConversionError&) {
+    return false;
+  }
 }
 
 QToolButton* arrowButton(Qt::ArrowType arrow, QWidget* parent) {
@@ -34,7 +37,7 @@ QToolButton* arrowButton(Qt::ArrowType arrow, QWidget* parent) {
 
 UpDown::UpDown(QLineEdit* field, int minimum, int maximum, QWidget* parent)
     : QWidget(parent), field_(field), minimum_(minimum), maximum_(maximum), position_(minimum) {
-  fieldNumber(field_, position_);
+  readFieldNumber(field_, position_);
   position_ = std::clamp(position_, minimum_, maximum_);
   up_ = arrowButton(Qt::UpArrow, this);
   down_ = arrowButton(Qt::DownArrow, this);
@@ -50,7 +53,7 @@ UpDown::UpDown(QLineEdit* field, int minimum, int maximum, QWidget* parent)
 
 void UpDown::step(int delta) {
   int value = position_;
-  if (fieldNumber(field_, value)) position_ = std::clamp(value, minimum_, maximum_);
+  if (readFieldNumber(field_, value)) position_ = std::clamp(value, minimum_, maximum_);
   position_ = std::clamp(position_ + delta, minimum_, maximum_);
   field_->setText(QString::fromStdString(integerText(position_)));
 }

@@ -10,6 +10,9 @@
 
 namespace tevorin {
 
+// The window's pages, in the order of their tabs.
+enum Page : int { kMonthPage = 0, kGeneratePage = 1, kAboutPage = 2 };
+
 // What the pages need of the main window and the desktop. The window fills it with the real
 // services; tests put fixed clocks, recorders and fake places in their place.
 struct WindowServices {
@@ -20,7 +23,7 @@ struct WindowServices {
   std::function<bool()> hasPlace;
   // The selected place's numbers, converted afresh on every call; throws ConversionError.
   std::function<GeoLocation()> placeGeoLocation;
-  // Index of the page now shown: 0 month page, 1 Generate page, 2 Location & About.
+  // The Page now shown.
   std::function<int()> currentPage;
   // Selects a page as a click on its tab would.
   std::function<void(int)> showPage;

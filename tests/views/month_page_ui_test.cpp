@@ -150,11 +150,6 @@ class MonthPageTest : public ::testing::Test {
     page->MonthEdit1->setText(QString::number(month));
   }
 
-  std::string detail(const std::string& dates, int month, int day, int year) const {
-    return " " + dates + " - Sunrise/Sunset: " + sunTimesAt(place(), year, month, day) +
-           " - Location: " + placeName;
-  }
-
   WindowServices services;
   std::string placeName = kPlace;
   bool hasPlace = true;
@@ -331,7 +326,8 @@ TEST_F(MonthPageTest, LeapYearAdarIsNamedAdarIInBoxAndDetail) {
   EXPECT_EQ(lines[0].text, "20");
   EXPECT_EQ(lines[1].text, "Adar I 14");
   EXPECT_EQ(page->boxHint(25).toStdString(),
-            detail("Wednesday, February 20, 2008 - 14 Adar I 5768", 2, 20, 2008));
+            " Wednesday, February 20, 2008 - 14 Adar I 5768 - Sunrise/Sunset: 6:18/17:27 - "
+            "Location: Jerusalem, Israel");
 }
 
 TEST_F(MonthPageTest, RenderingAgainGivesTheSamePage) {
@@ -349,7 +345,9 @@ TEST_F(MonthPageTest, AnotherPlaceChangesOnlyTheDetailTexts) {
   place = [] { return GeoLocation{40.7142, -74.0064, -5}; };
   page->showMonth(3, 2007, false, false);
   PageState after = state();
-  EXPECT_EQ(after.boxes[7].hint, detail("Sunday, March 4, 2007 - 14 Adar 5767", 3, 4, 2007));
+  EXPECT_EQ(after.boxes[7].hint,
+            " Sunday, March 4, 2007 - 14 Adar 5767 - Sunrise/Sunset: 6:27/17:48 - Location: New "
+            "York, USA");
   for (int n = 0; n < 42; ++n) {
     if (before.boxes[n].shown) {
       EXPECT_NE(after.boxes[n].hint, before.boxes[n].hint);
@@ -572,6 +570,32 @@ TEST_F(MonthPageTest, ArrowsStopAtTheEndsOfTheirRange) {
   }
 }
 
+// The arrows read their field as its handlers do: blanks and a sign belong to the number.
+TEST_F(MonthPageTest, ArrowsStepFromTheNumberTheHandlersRead) {
+  struct Step {
+    QLineEdit* field;
+    UpDown* arrows;
+    const char* text;
+    bool up;
+    const char* stepped;
+    const char* shown;
+  };
+  const Step cases[] = {
+      {page->MonthEdit1, page->MonthUpDown1, "2 ", true, "3", "March 2007"},
+      {page->MonthEdit1, page->MonthUpDown1, " 11", false, "10", "October 2007"},
+      {page->YearEdit1, page->YearUpDown1, "+2010", true, "2011", "October 2011"},
+      {page->YearEdit1, page->YearUpDown1, " 2005 ", false, "2004", "October 2004"},
+  };
+  showThroughFields(1, 2007);
+  for (const Step& c : cases) {
+    SCOPED_TRACE(c.text);
+    c.field->setText(c.text);
+    c.up ? c.arrows->stepUp() : c.arrows->stepDown();
+    EXPECT_EQ(c.field->text(), c.stepped);
+    EXPECT_EQ(page->MonthLabel1->text(), c.shown);
+  }
+}
+
 TEST_F(MonthPageTest, OffTheMonthPageAChangeRendersButLeavesTheFocus) {
   currentPage = 1;
   page->YearEdit1->setFocus();
@@ -598,7 +622,8 @@ TEST_F(MonthPageTest, ClickedBoxShowsItsDetailText) {
   QTest::mouseClick(box(15)->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
   EXPECT_EQ(QApplication::focusWidget(), box(15));
   EXPECT_EQ(page->MessStaticText->text().toStdString(),
-            detail("Sunday, March 11, 2007 - 21 Adar 5767", 3, 11, 2007));
+            " Sunday, March 11, 2007 - 21 Adar 5767 - Sunrise/Sunset: 5:56/17:41 - Location: "
+            "Jerusalem, Israel");
 
   page->focusBox(40);  // never shown
   EXPECT_EQ(QApplication::focusWidget(), box(15));

@@ -97,11 +97,11 @@ TEST(TrayText, DateLineStaysWithinItsLongestForm) {
   EXPECT_LE(longest, 36u);
 }
 
-TEST(TrayText, ComputesTheSunTimesAtThePlace) {
-  // Latitude and longitude must not trade places: swapped, the times move by minutes.
-  const GeoLocation jerusalem{31.78, 35.22, 2};
-  EXPECT_EQ(trayTextFor({2007, 9, 17}, jerusalem, "Jerusalem, Israel"),
+TEST(TrayText, TakesTheDayOfAGregorianDate) {
+  EXPECT_EQ(trayTextFor({2007, 9, 17}, "5:25/17:41", "Jerusalem, Israel"),
             "September 17, 2007 - 5 Tishri 5768\r5:25/17:41 @ Jerusalem");
+  EXPECT_EQ(trayTextFor({2008, 3, 7}, "--:--/--:--", "Zyryanovsk, Kazakhstan"),
+            "March 7, 2008 - 30 Adar I 5768\r--:--/--:-- @ Zyryanovsk");
 }
 
 }  // namespace
