@@ -1,3 +1,5 @@
+// Conversions between the Gregorian calendar, the fixed Hebrew calendar and the running day count,
+// and the steps of one day; Gregorian rules as reformed in 1582, applied to every year.
 #include "calendar/calendar_day.h"
 
 #include <algorithm>
@@ -30,67 +32,19 @@ constexpr std::array<std::string_view, 14> kHebrewMonthNames = {
 constexpr std::array<std::string_view, 8> kWeekdayNames = {
     "Null Day", "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
 
-constexpr bool leapHebrew(int32_t year) {
-  return (7 * year + 1) % 19 < 7;
-}
-
-// Days from the Hebrew epoch to 1 Tishri of year: the molad of Tishri, counted in days, hours and
-// parts (1080 to the hour) from the molad of year 1, moved by the four postponement rules.
-constexpr int32_t elapsedDays(int32_t year) {
-  const int32_t cycles = (year - 1) / 19;
-  const int32_t yearInCycle = (year - 1) % 19;
-  const int32_t months = 235 * cycles + 12 * yearInCycle + (7 * yearInCycle + 1) / 19;
-  // A mean month is 29 days, 12 hours and 793 parts; the first molad fell 5 hours 204 parts in.
-  const int32_t parts = 204 + 793 * (months % 1080);
-  const int32_t hours = 5 + 12 * months + 793 * (months / 1080) + parts / 1080;
-  int32_t day = 1 + 29 * months + hours / 24;
-  const int32_t dayParts = 1080 * (hours % 24) + parts % 1080;
-  // Molad at or after noon (18 hours from the evening start, 19440 parts); the two rules that keep
-  // common and leap-following years inside their allowed lengths.
-  if (dayParts >= 19440 || (day % 7 == 2 && dayParts >= 9924 && !leapHebrew(year)) ||
-      (day % 7 == 1 && dayParts >= 16789 && leapHebrew(year - 1))) {
-    ++day;
-  }
-  // 1 Tishri never falls on Sunday, Wednesday or Friday.
-  if (day % 7 == 0 || day % 7 == 3 || day % 7 == 5) ++day;
-  return day;
-}
-
-constexpr int32_t hebrewYearLength(int32_t year) {
-  return elapsedDays(year + 1) - elapsedDays(year);
-}
-
 constexpr AbsoluteDay tishriFirst(int32_t year) {
-  return elapsedDays(year) + 1 - kHebrewEpochShift;
+  return hebrewElapsedDays(year) + 1 - kHebrewEpochShift;
 }
 
-// The shape of one Hebrew year: what every month length depends on.
+// The shape of one Hebrew year: what every month length depends on, computed once.
 struct HebrewYearShape {
   int32_t length;
-  bool leap;
 
-  explicit constexpr HebrewYearShape(int32_t year)
-      : length(hebrewYearLength(year)), leap(leapHebrew(year)) {}
+  explicit constexpr HebrewYearShape(int32_t year) : length(daysInHebrewYear(year)) {}
 
-  constexpr int32_t lastMonth() const { return leap ? AdarII : Adar; }
-
+  constexpr int32_t lastMonth() const { return length > 380 ? AdarII : Adar; }
   constexpr int32_t monthLength(int32_t month) const {
-    switch (month) {
-      case Iyar:
-      case Tammuz:
-      case Elul:
-      case Tevet:
-      case AdarII:
-        return 29;
-      case Heshvan:
-        return length % 10 == 5 ? 30 : 29;
-      case Kislev:
-        return length % 10 == 3 ? 29 : 30;
-      case Adar:
-        return leap ? 30 : 29;
-      default:
-        return 30;
-    }
+    return hebrewMonthLengthInYearOf(month, length);
   }
 };
 
@@ -241,7 +195,7 @@ std::string CalendarDay::gregorianMonthName() const {
 }
 
 std::string CalendarDay::hebrewMonthName() const {
-  if (hebrewMonth_ == Adar && leapHebrew(hebrewYear_)) return "Adar I";
+  if (hebrewMonth_ == Adar && tevorin::isHebrewLeapYear(hebrewYear_)) return "Adar I";
   return std::string(kHebrewMonthNames[hebrewMonth_]);
 }
 
@@ -270,19 +224,19 @@ void CalendarDay::absoluteToGregorian() {
 }
 
 bool CalendarDay::isHebrewLeapYear(int32_t year) const {
-  return leapHebrew(year == 0 ? hebrewYear_ : year);
+  return tevorin::isHebrewLeapYear(year == 0 ? hebrewYear_ : year);
 }
 
 int32_t CalendarDay::monthsInHebrewYear() const {
-  return leapHebrew(hebrewYear_) ? 13 : 12;
+  return tevorin::monthsInHebrewYear(hebrewYear_);
 }
 
 int32_t CalendarDay::hebrewElapsedDays(int32_t year) const {
-  return elapsedDays(year == 0 ? hebrewYear_ : year);
+  return tevorin::hebrewElapsedDays(year == 0 ? hebrewYear_ : year);
 }
 
 int32_t CalendarDay::daysInHebrewYear() const {
-  return hebrewYearLength(hebrewYear_);
+  return tevorin::daysInHebrewYear(hebrewYear_);
 }
 
 bool CalendarDay::isLongHeshvan() const {
@@ -294,14 +248,14 @@ bool CalendarDay::isShortKislev() const {
 }
 
 int32_t CalendarDay::hebrewMonthLength(int32_t month) const {
-  return HebrewYearShape(hebrewYear_).monthLength(month == 0 ? hebrewMonth_ : month);
+  return tevorin::hebrewMonthLength(month == 0 ? hebrewMonth_ : month, hebrewYear_);
 }
 
 AbsoluteDay CalendarDay::hebrewToAbsolute(int32_t month, int32_t day, int32_t year) const {
   if (year == 0) year = hebrewYear_;
   const HebrewYearShape shape(year);
-  return hebrewDayOfYear(month == 0 ? hebrewMonth_ : month, day, shape) + elapsedDays(year) -
-         kHebrewEpochShift;
+  return hebrewDayOfYear(month == 0 ? hebrewMonth_ : month, day, shape) +
+         tevorin::hebrewElapsedDays(year) - kHebrewEpochShift;
 }
 
 void CalendarDay::absoluteToHebrew() {

@@ -1,30 +1,19 @@
 #pragma once
 
+// One day of the proleptic Gregorian calendar and of the fixed Hebrew calendar at once, with the
+// day of the week and a running day count. The Gregorian rules are those of the 1582 reform
+// applied to every year; the Hebrew rules are in calendar/hebrew_year.h.
+
 #include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "calendar/hebrew_year.h"
 
 namespace tevorin {
 
 // A signed day count; day 1 is Monday, 1 January of year 1 (proleptic Gregorian).
 using AbsoluteDay = int32_t;
-
-// Hebrew months are numbered from Nisan; the year changes on 1 Tishri.
-enum HebrewMonth : int32_t {
-  Nisan = 1,
-  Iyar,
-  Sivan,
-  Tammuz,
-  Av,
-  Elul,
-  Tishri,
-  Heshvan,
-  Kislev,
-  Tevet,
-  Shevat,
-  Adar,  // Adar I in a leap year
-  AdarII,
-};
 
 enum Weekday : int32_t { Sunday = 1, Monday, Tuesday, Wednesday, Thursday, Friday, Saturday };
 
@@ -102,7 +91,7 @@ class CalendarDay {
 
   // Calendar functions: a 0 month or year argument means the record's own field. Years are those
   // of the safe range (Hebrew years 3761 to 13760); hebrewToAbsolute takes the month lengths of
-  // its own year argument.
+  // its own year argument. The Hebrew ones wrap the free functions of calendar/hebrew_year.h.
   int32_t gregorianMonthLength(int32_t month) const;
   AbsoluteDay gregorianToAbsolute(int32_t month, int32_t day, int32_t year) const;
   void absoluteToGregorian();

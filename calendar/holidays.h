@@ -1,5 +1,8 @@
 #pragma once
 
+// The names of the holidays, festival days, eves and fasts of the Jewish year, by the Hebrew date,
+// the weekday and the rules of Israel or the diaspora (Shulchan Aruch, Orach Chaim).
+
 #include <optional>
 #include <string_view>
 

@@ -1,3 +1,5 @@
+// The count of the Omer: the 49 days from the second day of Pesach (16 Nisan) to the eve of
+// Shavuot (Leviticus 23:15-16), 33rd day named Lag B'Omer.
 #include "calendar/omer.h"
 
 namespace tevorin {

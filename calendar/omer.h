@@ -1,5 +1,7 @@
 #pragma once
 
+// The Omer count: days 1 to 49 from 16 Nisan to 5 Sivan (Leviticus 23:15-16).
+
 #include <cstdint>
 #include <string>
 

@@ -1,3 +1,6 @@
+// The weekly Torah portions of the annual reading cycle and the fifteen schedules that spread them
+// over the Saturdays of a Hebrew year, in Israel and in the diaspora. Source: the fixed order of
+// the readings with the customary rules for joining portions (Shulchan Aruch, Orach Chaim 428).
 #include "calendar/portions.h"
 
 #include <cstddef>
@@ -69,8 +72,21 @@ const std::array<PortionName, 60> portionNames = {{
 
 namespace {
 
-// A schedule is written as runs of consecutive portion indexes; a run of -1 is one Saturday on
-// which no weekly portion is read.
+// Indexes of portionNames: the single portions in reading order, then the pairs read together.
+// clang-format off
+enum Portion : int32_t {
+  Bereshit, Noach, LechLecha, Vayera, ChayeiSara, Toldot, Vayetzei, Vayishlach, Vayeshev, Miketz,
+  Vayigash, Vayechi, Shemot, Vaera, Bo, Beshalach, Yitro, Mishpatim, Terumah, Tetzaveh, KiTisa,
+  Vayakhel, Pekudei, Vayikra, Tzav, Shmini, Tazria, Metzora, AchreiMot, Kedoshim, Emor, Behar,
+  Bechukotai, Bamidbar, Nasso, Behaalotcha, Shlach, Korach, Chukat, Balak, Pinchas, Matot, Masei,
+  Devarim, Vaetchanan, Eikev, Reeh, Shoftim, KiTeitzei, KiTavo, Nitzavim, Vayeilech, HaAzinu,
+  VayakhelPekudei, TazriaMetzora, AchreiMotKedoshim, BeharBechukotai, ChukatBalak, MatotMasei,
+  NitzavimVayeilech
+};
+// clang-format on
+
+// A schedule is written as runs of consecutive portions; kNone is one Saturday on which a festival
+// is read instead.
 struct Run {
   int32_t first;
   int32_t last;
@@ -91,23 +107,82 @@ constexpr std::array<int32_t, Saturdays> expand(const Run (&runs)[Runs]) {
   return schedule;
 }
 
-// One schedule a line, as the readings run through the year.
+// Each schedule names the years that read it: common or leap, the weekday of 1 Tishri and the
+// year's length (deficient, regular, complete), with an example year.
 // clang-format off
-constexpr auto kSchedule1 = expand<50>({only(51), only(52), kNone, {0, 20}, only(53), {23, 24}, kNone, only(25), only(54), only(55), only(30), only(56), {33, 40}, only(58), {43, 49}, only(59)});
-constexpr auto kSchedule2 = expand<50>({only(51), only(52), kNone, {0, 20}, only(53), {23, 24}, kNone, only(25), only(54), only(55), only(30), only(56), only(33), kNone, {34, 37}, only(57), only(40), only(58), {43, 49}, only(59)});
-constexpr auto kSchedule3 = expand<51>({only(52), kNone, kNone, {0, 20}, only(53), {23, 24}, kNone, kNone, only(25), only(54), only(55), only(30), only(56), {33, 40}, only(58), {43, 50}});
-constexpr auto kSchedule4 = expand<51>({only(52), kNone, kNone, {0, 20}, only(53), {23, 24}, kNone, only(25), only(54), only(55), {30, 40}, only(58), {43, 50}});
-constexpr auto kSchedule5 = expand<51>({only(52), kNone, kNone, {0, 24}, kNone, only(25), only(54), only(55), only(30), only(56), {33, 40}, only(58), {43, 50}});
-constexpr auto kSchedule6 = expand<51>({kNone, only(52), kNone, kNone, {0, 20}, only(53), {23, 24}, kNone, only(25), only(54), only(55), only(30), only(56), {33, 40}, only(58), {43, 50}});
-constexpr auto kSchedule7 = expand<51>({kNone, only(52), kNone, kNone, {0, 20}, only(53), {23, 24}, kNone, only(25), only(54), only(55), only(30), only(56), {33, 40}, only(58), {43, 49}, only(59)});
-constexpr auto kSchedule8 = expand<54>({only(51), only(52), kNone, {0, 27}, kNone, {28, 33}, kNone, {34, 37}, only(57), only(40), only(58), {43, 49}, only(59)});
-constexpr auto kSchedule9 = expand<54>({only(51), only(52), kNone, {0, 27}, kNone, {28, 40}, only(58), {43, 49}, only(59)});
-constexpr auto kSchedule10 = expand<55>({only(51), only(52), kNone, {0, 27}, kNone, kNone, {28, 40}, only(58), {43, 50}});
-constexpr auto kSchedule11 = expand<55>({only(51), only(52), kNone, {0, 27}, kNone, {28, 50}});
-constexpr auto kSchedule12 = expand<55>({only(52), kNone, kNone, {0, 28}, kNone, {29, 50}});
-constexpr auto kSchedule13 = expand<55>({only(52), kNone, kNone, {0, 28}, kNone, {29, 49}, only(59)});
-constexpr auto kSchedule14 = expand<55>({kNone, only(52), kNone, kNone, {0, 27}, kNone, {28, 40}, only(58), {43, 49}, only(59)});
-constexpr auto kSchedule15 = expand<55>({kNone, only(52), kNone, kNone, {0, 27}, kNone, {28, 33}, kNone, {34, 37}, only(57), only(40), only(58), {43, 49}, only(59)});
+
+// Common, Monday, deficient (e.g. 5773); in Israel also Monday complete and Tuesday regular.
+constexpr auto kSchedule1 = expand<50>({
+    only(Vayeilech), only(HaAzinu), kNone, {Bereshit, KiTisa}, only(VayakhelPekudei),
+    {Vayikra, Tzav}, kNone, only(Shmini), only(TazriaMetzora), only(AchreiMotKedoshim),
+    only(Emor), only(BeharBechukotai), {Bamidbar, Pinchas}, only(MatotMasei), {Devarim, KiTavo},
+    only(NitzavimVayeilech)});
+// Common, Monday complete (e.g. 5780) or Tuesday regular (e.g. 5762), in the diaspora: the second
+// day of Shavuot falls on a Saturday.
+constexpr auto kSchedule2 = expand<50>({
+    only(Vayeilech), only(HaAzinu), kNone, {Bereshit, KiTisa}, only(VayakhelPekudei),
+    {Vayikra, Tzav}, kNone, only(Shmini), only(TazriaMetzora), only(AchreiMotKedoshim),
+    only(Emor), only(BeharBechukotai), only(Bamidbar), kNone, {Nasso, Korach}, only(ChukatBalak),
+    only(Pinchas), only(MatotMasei), {Devarim, KiTavo}, only(NitzavimVayeilech)});
+// Common, Thursday, regular, in the diaspora (e.g. 5772).
+constexpr auto kSchedule3 = expand<51>({
+    only(HaAzinu), kNone, kNone, {Bereshit, KiTisa}, only(VayakhelPekudei), {Vayikra, Tzav},
+    kNone, kNone, only(Shmini), only(TazriaMetzora), only(AchreiMotKedoshim), only(Emor),
+    only(BeharBechukotai), {Bamidbar, Pinchas}, only(MatotMasei), {Devarim, Nitzavim}});
+// Common, Thursday, regular, in Israel (e.g. 5772).
+constexpr auto kSchedule4 = expand<51>({
+    only(HaAzinu), kNone, kNone, {Bereshit, KiTisa}, only(VayakhelPekudei), {Vayikra, Tzav},
+    kNone, only(Shmini), only(TazriaMetzora), only(AchreiMotKedoshim), {Emor, Pinchas},
+    only(MatotMasei), {Devarim, Nitzavim}});
+// Common, Thursday, complete (e.g. 5785).
+constexpr auto kSchedule5 = expand<51>({
+    only(HaAzinu), kNone, kNone, {Bereshit, Tzav}, kNone, only(Shmini), only(TazriaMetzora),
+    only(AchreiMotKedoshim), only(Emor), only(BeharBechukotai), {Bamidbar, Pinchas},
+    only(MatotMasei), {Devarim, Nitzavim}});
+// Common, Saturday, deficient (e.g. 5761).
+constexpr auto kSchedule6 = expand<51>({
+    kNone, only(HaAzinu), kNone, kNone, {Bereshit, KiTisa}, only(VayakhelPekudei),
+    {Vayikra, Tzav}, kNone, only(Shmini), only(TazriaMetzora), only(AchreiMotKedoshim),
+    only(Emor), only(BeharBechukotai), {Bamidbar, Pinchas}, only(MatotMasei),
+    {Devarim, Nitzavim}});
+// Common, Saturday, complete (e.g. 5764).
+constexpr auto kSchedule7 = expand<51>({
+    kNone, only(HaAzinu), kNone, kNone, {Bereshit, KiTisa}, only(VayakhelPekudei),
+    {Vayikra, Tzav}, kNone, only(Shmini), only(TazriaMetzora), only(AchreiMotKedoshim),
+    only(Emor), only(BeharBechukotai), {Bamidbar, Pinchas}, only(MatotMasei), {Devarim, KiTavo},
+    only(NitzavimVayeilech)});
+// Leap, Monday, deficient, in the diaspora (e.g. 5790).
+constexpr auto kSchedule8 = expand<54>({
+    only(Vayeilech), only(HaAzinu), kNone, {Bereshit, Metzora}, kNone, {AchreiMot, Bamidbar},
+    kNone, {Nasso, Korach}, only(ChukatBalak), only(Pinchas), only(MatotMasei),
+    {Devarim, KiTavo}, only(NitzavimVayeilech)});
+// Leap, Monday, deficient, in Israel (e.g. 5790).
+constexpr auto kSchedule9 = expand<54>({
+    only(Vayeilech), only(HaAzinu), kNone, {Bereshit, Metzora}, kNone, {AchreiMot, Pinchas},
+    only(MatotMasei), {Devarim, KiTavo}, only(NitzavimVayeilech)});
+// Leap, Monday complete (e.g. 5776) or Tuesday regular (e.g. 5782), in the diaspora.
+constexpr auto kSchedule10 = expand<55>({
+    only(Vayeilech), only(HaAzinu), kNone, {Bereshit, Metzora}, kNone, kNone,
+    {AchreiMot, Pinchas}, only(MatotMasei), {Devarim, Nitzavim}});
+// Leap, Monday complete (e.g. 5776) or Tuesday regular (e.g. 5782), in Israel.
+constexpr auto kSchedule11 = expand<55>({
+    only(Vayeilech), only(HaAzinu), kNone, {Bereshit, Metzora}, kNone, {AchreiMot, Nitzavim}});
+// Leap, Thursday, deficient (e.g. 5765).
+constexpr auto kSchedule12 = expand<55>({
+    only(HaAzinu), kNone, kNone, {Bereshit, AchreiMot}, kNone, {Kedoshim, Nitzavim}});
+// Leap, Thursday, complete (e.g. 5771).
+constexpr auto kSchedule13 = expand<55>({
+    only(HaAzinu), kNone, kNone, {Bereshit, AchreiMot}, kNone, {Kedoshim, KiTavo},
+    only(NitzavimVayeilech)});
+// Leap, Saturday, deficient (e.g. 5784); in Israel also Saturday complete.
+constexpr auto kSchedule14 = expand<55>({
+    kNone, only(HaAzinu), kNone, kNone, {Bereshit, Metzora}, kNone, {AchreiMot, Pinchas},
+    only(MatotMasei), {Devarim, KiTavo}, only(NitzavimVayeilech)});
+// Leap, Saturday, complete, in the diaspora (e.g. 5760).
+constexpr auto kSchedule15 = expand<55>({
+    kNone, only(HaAzinu), kNone, kNone, {Bereshit, Metzora}, kNone, {AchreiMot, Bamidbar}, kNone,
+    {Nasso, Korach}, only(ChukatBalak), only(Pinchas), only(MatotMasei), {Devarim, KiTavo},
+    only(NitzavimVayeilech)});
 // clang-format on
 
 constexpr std::array<PortionSchedule, 16> kSchedules = {

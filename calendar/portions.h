@@ -1,5 +1,8 @@
 #pragma once
 
+// The weekly Torah portions and the fifteen yearly schedules that assign them to Saturdays, for
+// Israel and the diaspora (Shulchan Aruch, Orach Chaim 428).
+
 #include <array>
 #include <cstdint>
 #include <optional>

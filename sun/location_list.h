@@ -1,5 +1,8 @@
 #pragma once
 
+// The places of the sun times: four text files read line for line (display text, latitude,
+// longitude, standard-time offset), made by tools/places from open place and time-zone data.
+
 #include <filesystem>
 #include <string>
 #include <string_view>

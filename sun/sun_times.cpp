@@ -1,3 +1,7 @@
+// Sunrise and sunset from the sun's position at noon Universal Time, by the low-precision formulas
+// of the Astronomical Almanac (section C: the sun's coordinates to about 0.01 degree for 1950-2050,
+// and still within a minute or two of the horizon crossing centuries away), with one correction
+// for the sun's radius and refraction. Elevation and daylight saving are ignored.
 #include "sun/sun_times.h"
 
 #include <algorithm>
@@ -70,10 +74,14 @@ std::string computeSunTimes(float latitude, float longitude, double utcOffset, f
   // Days from 1 January 2000, always at noon Universal Time.
   const double d = n - 730531.5 + 12 * (1.0 / 24);
 
+  // The sun's mean longitude (corrected for aberration) and mean anomaly at 1 January 2000 noon,
+  // and the degrees each moves in a day.
   const double meanLongitude = reduce(280.461 * kRad + 0.9856474 * kRad * d);
   const double meanAnomaly = reduce(357.528 * kRad + 0.9856003 * kRad * d);
+  // The equation of the centre of the earth's orbit, its eccentricity in two terms.
   const double eclipticLongitude = reduce(meanLongitude + 1.915 * kRad * std::sin(meanAnomaly) +
                                           0.02 * kRad * std::sin(2 * meanAnomaly));
+  // The tilt of the earth's axis in 2000, shrinking by 0.47 arc seconds a year.
   const double obliquity = 23.439 * kRad - 0.0000004 * kRad * d;
 
   const double rightAscension =

@@ -1,5 +1,8 @@
 #pragma once
 
+// Sunrise and sunset in a place's standard time, by the low-precision solar formulas of the
+// Astronomical Almanac; about a minute's precision, elevation ignored.
+
 #include <cstdint>
 #include <string>
 
