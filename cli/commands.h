@@ -6,8 +6,9 @@
 
 namespace tevorin::cli {
 
-// Each command takes the arguments after its name, prints its result to out and its one-line
-// complaint to err, and returns the process exit code (2 for a command line it cannot follow).
+// Each command takes the arguments after its name, prints its result to out and its log lines to
+// err, and returns the process exit code. It throws UsageError for a command line it cannot follow
+// and other exceptions for what it could not do; main reports them in one line.
 
 // days FROM TO [--israel] [--ashkenazi] [--lat X --lon Y --utc Z]: one tab-separated line per day.
 int runDays(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <charconv>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -54,31 +55,19 @@ char* putDay(char* out, const CalendarDay& day, const GeoLocation& place) {
 
 }  // namespace
 
-int runDays(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
-  std::optional<CalendarDay> day;
-  AbsoluteDay last = 0;
-  DayOptions options;
-  try {
-    const CommandLine line = parseCommandLine(args);
-    if (line.operands.size() != 2) throw UsageError("needs two dates, FROM and TO (YYYY-MM-DD)");
-    options = line.options;
-    if (!line.placeNumbersGiven) options.place = placeFromFiles(std::nullopt).numbers;
-    const GregorianDate from = parseIsoDate(line.operands[0]);
-    const GregorianDate to = parseIsoDate(line.operands[1]);
-    day.emplace(from.month, from.day, from.year, options.ashkenaziNames, options.inIsrael);
-    last = day->gregorianToAbsolute(to.month, to.day, to.year);
-    if (last < day->absoluteDay()) {
-      throw UsageError("TO (" + std::string(line.operands[1]) + ") is before FROM (" +
-                       std::string(line.operands[0]) + ")");
-    }
-  } catch (const UsageError& error) {
-    err << "tevorin-cli days: " << error.what() << '\n';
-    return 2;
-  } catch (const std::exception& error) {
-    // The place files: missing, or a number that does not convert.
-    err << "tevorin-cli days: " << error.what() << '\n';
-    return 1;
+int runDays(std::span<const std::string_view> args, std::ostream& out, std::ostream&) {
+  const CommandLine line = parseCommandLine(args);
+  if (line.operands.size() != 2) throw UsageError("needs two dates, FROM and TO (YYYY-MM-DD)");
+  DayOptions options = line.options;
+  const GregorianDate from = parseIsoDate(line.operands[0]);
+  const GregorianDate to = parseIsoDate(line.operands[1]);
+  CalendarDay day(from.month, from.day, from.year, options.ashkenaziNames, options.inIsrael);
+  const AbsoluteDay last = day.gregorianToAbsolute(to.month, to.day, to.year);
+  if (last < day.absoluteDay()) {
+    throw UsageError("TO (" + std::string(line.operands[1]) + ") is before FROM (" +
+                     std::string(line.operands[0]) + ")");
   }
+  if (!line.placeNumbersGiven) options.place = placeFromFiles(std::nullopt).numbers;
 
   std::vector<char> block(kBlockSize + kLongestLine);
   char* end = block.data();
@@ -87,17 +76,14 @@ int runDays(std::span<const std::string_view> args, std::ostream& out, std::ostr
     end = block.data();
   };
   for (;;) {
-    end = putDay(end, *day, options.place);
-    if (day->absoluteDay() == last) break;
+    end = putDay(end, day, options.place);
+    if (day.absoluteDay() == last) break;
     if (static_cast<std::size_t>(end - block.data()) >= kBlockSize) writeBlock();
-    day->nextDay();
+    day.nextDay();
   }
   writeBlock();
   out.flush();
-  if (!out) {
-    err << "tevorin-cli days: the output could not be written\n";
-    return 1;
-  }
+  if (!out) throw std::runtime_error("the output could not be written");
   return 0;
 }
 

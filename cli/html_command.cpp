@@ -51,38 +51,29 @@ NamedPlace choosePlace(const OptionValues& options, const CommandLine& line) {
 }  // namespace
 
 int runHtml(std::span<const std::string_view> args, std::ostream&, std::ostream& err) {
-  try {
-    const OptionValues options =
-        takeOptionValues(args, {"--month", "--year", "--months", "--out", "--place"});
-    const CommandLine line = parseCommandLine(options.rest);
-    refuseOperands(line);
-    HtmlCalendarRequest request;
-    request.startMonth = wholeNumber("--month", required(options, "--month"), 1, 12);
-    request.startYear =
-        wholeNumber("--year", required(options, "--year"), std::numeric_limits<int32_t>::min(),
-                    std::numeric_limits<int32_t>::max());
-    const std::string_view months = required(options, "--months");
-    wholeNumber("--months", months, 1, kMaxMonthCount);
-    request.monthCountText = months;
-    request.outputPath = required(options, "--out");
-    request.inIsrael = line.options.inIsrael;
-    request.ashkenaziNames = line.options.ashkenaziNames;
-    request.programDir = programDir();
-    const NamedPlace place = choosePlace(options, line);
-    request.place = place.numbers;
-    request.placeName = place.displayText;
+  const OptionValues options =
+      takeOptionValues(args, {"--month", "--year", "--months", "--out", "--place"});
+  const CommandLine line = parseCommandLine(options.rest);
+  refuseOperands(line);
+  HtmlCalendarRequest request;
+  request.startMonth = wholeNumber("--month", required(options, "--month"), 1, 12);
+  request.startYear =
+      wholeNumber("--year", required(options, "--year"), std::numeric_limits<int32_t>::min(),
+                  std::numeric_limits<int32_t>::max());
+  const std::string_view months = required(options, "--months");
+  wholeNumber("--months", months, 1, kMaxMonthCount);
+  request.monthCountText = months;
+  request.outputPath = required(options, "--out");
+  request.inIsrael = line.options.inIsrael;
+  request.ashkenaziNames = line.options.ashkenaziNames;
+  request.programDir = programDir();
+  const NamedPlace place = choosePlace(options, line);
+  request.place = place.numbers;
+  request.placeName = place.displayText;
 
-    const auto outcome =
-        writeHtmlCalendar(request, [&err](std::string_view text) { err << text << '\n'; });
-    return outcome == HtmlRunOutcome::Written ? 0 : 1;
-  } catch (const UsageError& error) {
-    err << "tevorin-cli html: " << error.what() << '\n';
-    return 2;
-  } catch (const std::exception& error) {
-    // The place files, the output file, the portions page.
-    err << "tevorin-cli html: " << error.what() << '\n';
-    return 1;
-  }
+  const auto outcome =
+      writeHtmlCalendar(request, [&err](std::string_view text) { err << text << '\n'; });
+  return outcome == HtmlRunOutcome::Written ? 0 : 1;
 }
 
 }  // namespace tevorin::cli

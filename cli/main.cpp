@@ -1,10 +1,12 @@
 // tevorin-cli: the calendar engine for scripts, export and checking.
 #include <algorithm>
+#include <exception>
 #include <iostream>
 #include <span>
 #include <string_view>
 #include <vector>
 
+#include "cli/command_line.h"
 #include "cli/commands.h"
 
 namespace {
@@ -46,5 +48,14 @@ int main(int argc, char** argv) {
     std::cerr << "tevorin-cli: unknown command '" << args.front() << "'\n";
     return usage(std::cerr);
   }
-  return command->run(std::span(args).subspan(1), std::cout, std::cerr);
+  try {
+    return command->run(std::span(args).subspan(1), std::cout, std::cerr);
+  } catch (const tevorin::cli::UsageError& error) {
+    std::cerr << "tevorin-cli " << command->name << ": " << error.what() << '\n';
+    return 2;
+  } catch (const std::exception& error) {
+    // The place files, the output: what the command needed and could not have.
+    std::cerr << "tevorin-cli " << command->name << ": " << error.what() << '\n';
+    return 1;
+  }
 }

@@ -11,38 +11,29 @@
 
 namespace tevorin::cli {
 
-int runToday(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
-  try {
-    for (const std::string_view arg : args) {
-      if (arg == "--israel" || arg == "--ashkenazi")
-        throw UsageError("unknown option " + std::string(arg));
-    }
-    const OptionValues options = takeOptionValues(args, {"--place"});
-    const CommandLine line = parseCommandLine(options.rest);
-    refuseOperands(line);
-    const auto placeIndex = options.value("--place");
-    if (line.placeNumbersGiven && placeIndex) {
-      throw UsageError("--place and --lat, --lon, --utc exclude each other");
-    }
-    // Given numbers name no place, so the text ends with " @ " as for a place without a name.
-    const NamedPlace place =
-        line.placeNumbersGiven ? NamedPlace{line.options.place, ""} : placeFromFiles(placeIndex);
-
-    const GregorianDate today = todayLocalDate();
-    std::string text = trayTextFor(
-        today, sunTimesAt(place.numbers, today.year, today.month, today.day), place.displayText);
-    for (char& c : text)
-      if (c == '\r') c = '\n';
-    out << text << '\n';
-    return 0;
-  } catch (const UsageError& error) {
-    err << "tevorin-cli today: " << error.what() << '\n';
-    return 2;
-  } catch (const std::exception& error) {
-    // The place files: missing, or a number that does not convert.
-    err << "tevorin-cli today: " << error.what() << '\n';
-    return 1;
+int runToday(std::span<const std::string_view> args, std::ostream& out, std::ostream&) {
+  for (const std::string_view arg : args) {
+    if (arg == "--israel" || arg == "--ashkenazi")
+      throw UsageError("unknown option " + std::string(arg));
   }
+  const OptionValues options = takeOptionValues(args, {"--place"});
+  const CommandLine line = parseCommandLine(options.rest);
+  refuseOperands(line);
+  const auto placeIndex = options.value("--place");
+  if (line.placeNumbersGiven && placeIndex) {
+    throw UsageError("--place and --lat, --lon, --utc exclude each other");
+  }
+  // Given numbers name no place, so the text ends with " @ " as for a place without a name.
+  const NamedPlace place =
+      line.placeNumbersGiven ? NamedPlace{line.options.place, ""} : placeFromFiles(placeIndex);
+
+  const GregorianDate today = todayLocalDate();
+  std::string text = trayTextFor(
+      today, sunTimesAt(place.numbers, today.year, today.month, today.day), place.displayText);
+  for (char& c : text)
+    if (c == '\r') c = '\n';
+  out << text << '\n';
+  return 0;
 }
 
 }  // namespace tevorin::cli
