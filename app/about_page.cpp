@@ -5,6 +5,7 @@
 
 #include "app/location_group.h"
 #include "app/program_resources.h"
+#include "app/rules_group.h"
 #include "app/shell/page_look.h"
 
 namespace tevorin {
@@ -59,13 +60,16 @@ AboutPage::AboutPage(QWidget* parent) : QWidget(parent) {
   GroupBox1 = new LocationGroup(this);
   GroupBox1->setGeometry(16, 102, 631, 112);
 
-  Bevel2 = rule(226, this);
+  RulesGroupBox = new RulesGroup(this);
+  RulesGroupBox->setGeometry(16, 222, 631, 46);
+
+  Bevel2 = rule(278, this);
 
   FeaturesLabel = pageLabel("Features", kWhite, 12, true, this);
-  FeaturesLabel->setGeometry(24, 238, 200, 18);
+  FeaturesLabel->setGeometry(24, 290, 200, 18);
   for (size_t i = 0; i < FeatureLines.size(); ++i) {
     FeatureLines[i] = pageLabel(kFeatures[i], kLightBlue, 11, false, this);
-    FeatureLines[i]->setGeometry(36, 262 + 21 * static_cast<int>(i), 600, 18);
+    FeatureLines[i]->setGeometry(36, 314 + 21 * static_cast<int>(i), 600, 18);
   }
 
   URLLabel1 = makerLinkLabel("URLLabel1", this);

@@ -9,9 +9,10 @@ class QLabel;
 namespace tevorin {
 
 class LocationGroup;
+class RulesGroup;
 
-// The third page, "Location & About": title, version, the location group, the features and the
-// maker's address. The window connects the clicks of the two link labels.
+// The third page, "Location & About": title, version, the location group, the calendar rules, the
+// features and the maker's address. The window connects the clicks of the two link labels.
 class AboutPage : public QWidget {
   Q_OBJECT
 
@@ -24,6 +25,7 @@ class AboutPage : public QWidget {
   QLabel* Label8 = nullptr;
   QFrame* Bevel1 = nullptr;
   LocationGroup* GroupBox1 = nullptr;
+  RulesGroup* RulesGroupBox = nullptr;
   QFrame* Bevel2 = nullptr;
   QLabel* FeaturesLabel = nullptr;
   std::array<QLabel*, 6> FeatureLines{};

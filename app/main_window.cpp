@@ -20,6 +20,7 @@
 #include "app/about_page.h"
 #include "app/location_group.h"
 #include "app/program_resources.h"
+#include "app/rules_group.h"
 #include "app/settings_file.h"
 #include "app/shell/error_report.h"
 #include "app/shell/field_text.h"
@@ -36,6 +37,7 @@ namespace tevorin {
 namespace {
 
 constexpr char kSettingsFileName[] = "tvrn.ini";
+constexpr char kRulesSection[] = "Rules";
 
 constexpr const char* kTabCaptions[] = {"&Common && Hebrew", "G&enerate calendar",
                                         "&Location && About"};
@@ -127,12 +129,14 @@ void TForm1::createPages() {
   ScrollBox3 = new AboutPage(this);
   ScrollBox3->setGeometry(1, 22, 663, 503);
   GroupBox1 = ScrollBox3->GroupBox1;
+  RulesGroupBox = ScrollBox3->RulesGroupBox;
   Tray = new TrayDisplay(*this, *ScrollBox1, services);
 }
 
 void TForm1::connectPages() {
   connect(GroupBox1, &LocationGroup::placeChosen, this, &TForm1::placeChosen);
   connect(this, &TForm1::placeChosen, Tray, &TrayDisplay::Timer1Timer);
+  connect(RulesGroupBox, &RulesGroup::rulesChosen, this, &TForm1::RulesGroupBoxChange);
   for (QLabel* link : {ScrollBox3->Label7, ScrollBox3->URLLabel1, ScrollBox2->Label18})
     link->installEventFilter(this);
 }
@@ -161,6 +165,8 @@ void TForm1::FormCreate() {
 
 void TForm1::readSettings() {
   const SettingsFile settings = SettingsFile::read(settingsPath());
+  // First, as nothing can fail there: the month the later keys draw already follows the rules.
+  readRules(settings);
   GroupBox1->selectStoredPlace(
       settings.value("Location", "ListCountry", integerText(kDefaultPlaceIndex)));
 
@@ -180,6 +186,19 @@ void TForm1::readSettings() {
   }
   setFieldText(ScrollBox1->MonthEdit1, integerText(int64_t{month} + 1));
   setFieldText(ScrollBox1->YearEdit1, settings.value("CHMonth", "Year", "2007"));
+}
+
+// Anything but "1" is the default, and is written back as "0" at the end.
+void TForm1::readRules(const SettingsFile& settings) {
+  services.inIsrael = settings.value(kRulesSection, "InIsrael", "0") == "1";
+  services.ashkenaziNames = settings.value(kRulesSection, "AshkenaziNames", "0") == "1";
+  RulesGroupBox->setChoice(services.inIsrael, services.ashkenaziNames);
+}
+
+void TForm1::RulesGroupBoxChange() {
+  services.inIsrael = RulesGroupBox->inIsrael();
+  services.ashkenaziNames = RulesGroupBox->ashkenaziNames();
+  ScrollBox1->GenerateClick();
 }
 
 void TForm1::FormActivate() {
@@ -219,6 +238,8 @@ void TForm1::FormDestroy() {
   settings.setValue("Generate", "NoMonthsGen", fieldText(ScrollBox2->NoMonthEdit1));
   settings.setValue("CHMonth", "Month", integerText(ScrollBox1->MonthComboBox1->currentIndex()));
   settings.setValue("CHMonth", "Year", fieldText(ScrollBox1->YearEdit1));
+  settings.setValue(kRulesSection, "InIsrael", services.inIsrael ? "1" : "0");
+  settings.setValue(kRulesSection, "AshkenaziNames", services.ashkenaziNames ? "1" : "0");
   // The old file stays whole when the write fails, but the user's choices are lost: say so.
   if (!settings.write(settingsPath()))
     reportError("Cannot write file '" + settingsPath().string() + "'");

@@ -14,6 +14,8 @@ class AboutPage;
 class GeneratePage;
 class LocationGroup;
 class MonthPage;
+class RulesGroup;
+class SettingsFile;
 class TrayDisplay;
 
 // The program's one window: a strip of three tabs over the month page, the Generate page and the
@@ -35,6 +37,8 @@ class TForm1 : public QWidget {
   void TabControl1Change();
   void URLLabel1Click();
   void Label7Click();
+  // The user chose the rules or the name forms: the month page is drawn again with them.
+  void RulesGroupBoxChange();
 
   // Selects a tab from code, then runs TabControl1Change as the user's pick of the tab would.
   void selectTab(int index);
@@ -47,6 +51,7 @@ class TForm1 : public QWidget {
   GeneratePage* ScrollBox2 = nullptr;
   AboutPage* ScrollBox3 = nullptr;
   LocationGroup* GroupBox1 = nullptr;
+  RulesGroup* RulesGroupBox = nullptr;
   // TrayIcon1 and Timer1.
   TrayDisplay* Tray = nullptr;
 
@@ -65,6 +70,7 @@ class TForm1 : public QWidget {
   void createTabs();
   void createPages();
   void connectPages();
+  void readRules(const SettingsFile& settings);
   void readSettings();
   std::filesystem::path settingsPath() const;
 

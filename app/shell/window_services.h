@@ -35,7 +35,8 @@ struct WindowServices {
   std::function<bool(const std::string&)> openDocument;
   // The folder of the program file: data files and settings live there.
   std::filesystem::path programDir;
-  // The program always follows the diaspora rules and the Sephardi name forms.
+  // The user's choice on the about page, read by the month and the Generate page; the
+  // notification area always shows the diaspora's dates.
   bool inIsrael = false;
   bool ashkenaziNames = false;
 };

@@ -67,7 +67,7 @@ void click(QWidget* widget) {
   QCoreApplication::sendEvent(widget, &release);
 }
 
-TEST_F(WindowTest, WithoutSettingsOpensOnTheThirdPageWithTheDefaultsAndWritesAllSevenKeys) {
+TEST_F(WindowTest, WithoutSettingsOpensOnTheThirdPageWithTheDefaultsAndWritesEveryKey) {
   copyShippedPlaces();
   {
     const auto form = openWindow();
@@ -88,7 +88,8 @@ TEST_F(WindowTest, WithoutSettingsOpensOnTheThirdPageWithTheDefaultsAndWritesAll
   EXPECT_EQ(readFile("tvrn.ini"),
             "[Location]\r\nListCountry=4935\r\n\r\n"
             "[Generate]\r\nMonth=1\r\nMonthNo=1\r\nYear=2007\r\nNoMonthsGen=1\r\n\r\n"
-            "[CHMonth]\r\nMonth=1\r\nYear=2007\r\n");
+            "[CHMonth]\r\nMonth=1\r\nYear=2007\r\n\r\n"
+            "[Rules]\r\nInIsrael=0\r\nAshkenaziNames=0\r\n");
 }
 
 TEST_F(WindowTest, SettingsAreFoundWithoutRegardToCaseAndUnknownPartsSurviveTheWrite) {
@@ -106,7 +107,8 @@ TEST_F(WindowTest, SettingsAreFoundWithoutRegardToCaseAndUnknownPartsSurviveTheW
   EXPECT_EQ(readFile("tvrn.ini"),
             "; mine\r\n[location]\r\nLISTCOUNTRY=2\r\n[Extra]\r\nKey=Value\r\n"
             "[generate]\r\nmonth=10\r\nMONTHNO=11\r\nyear=1999\r\nNoMonthsGen=5\r\n"
-            "[chmonth]\r\nMONTH=10\r\nYEAR=2011\r\n");
+            "[chmonth]\r\nMONTH=10\r\nYEAR=2011\r\n\r\n"
+            "[Rules]\r\nInIsrael=0\r\nAshkenaziNames=0\r\n");
 }
 
 // A folder in the settings file's place cannot be replaced by a file.
