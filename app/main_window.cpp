@@ -164,7 +164,14 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::readSettings() {
-  const SettingsFile settings = SettingsFile::read(settingsPath());
+  SettingsFile settings;
+  try {
+    settings = SettingsFile::read(settingsPath());
+  } catch (const FileOpenError& error) {
+    // The run goes on with the defaults, and the file is kept as it is: said once, here.
+    settingsUnreadable_ = true;
+    reportError(error.what());
+  }
   // First, as nothing can fail there: the month the later keys draw already follows the rules.
   readRules(settings);
   GroupBox1->selectStoredPlace(
@@ -228,7 +235,15 @@ void TForm1::FormActivate() {
 }
 
 void TForm1::FormDestroy() {
-  SettingsFile settings = SettingsFile::read(settingsPath());
+  // Written over, a file that could not be read would lose the place and all else it holds.
+  if (settingsUnreadable_) return;
+  SettingsFile settings;
+  try {
+    settings = SettingsFile::read(settingsPath());
+  } catch (const FileOpenError& error) {
+    reportError(error.what());
+    return;
+  }
   // Without places (a file missing or empty) the stored choice waits for a run that finds them.
   if (GroupBox1->hasPlace())
     settings.setValue("Location", "ListCountry", integerText(GroupBox1->selectedIndex()));

@@ -74,6 +74,8 @@ class TForm1 : public QWidget {
   void readSettings();
   std::filesystem::path settingsPath() const;
 
+  // tvrn.ini exists but could not be read at start: it is not written at the end.
+  bool settingsUnreadable_ = false;
   bool shown_ = false;
   bool activated_ = false;
 };

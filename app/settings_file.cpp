@@ -43,7 +43,11 @@ std::string oneLine(std::string_view value) {
 
 SettingsFile SettingsFile::read(const std::filesystem::path& file) {
   const std::optional<std::string> text = readWholeFile(file);
-  return text ? parse(*text) : SettingsFile{};
+  if (text) return parse(*text);
+  std::error_code ignored;
+  if (std::filesystem::status(file, ignored).type() == std::filesystem::file_type::not_found)
+    return {};
+  throw FileOpenError("Cannot open file " + std::filesystem::absolute(file, ignored).string());
 }
 
 SettingsFile SettingsFile::parse(std::string_view text) {

@@ -12,8 +12,9 @@ namespace tevorin {
 // text after the first "=", taken as written but for the blanks around it (no quotes, no escapes).
 class SettingsFile {
  public:
-  // A file that does not exist or cannot be read gives an empty one: every key then has its
-  // default.
+  // A file that does not exist (a link to none included) gives an empty one: every key then has
+  // its default. One that exists but cannot be read (no right to, a folder, a FIFO) throws
+  // FileOpenError: taken as empty, it would be replaced by the defaults at the next write.
   static SettingsFile read(const std::filesystem::path& file);
   // Lines may end with CR LF, LF or CR; a leading UTF-8 byte-order mark is dropped.
   static SettingsFile parse(std::string_view text);

@@ -1,8 +1,11 @@
 #include "common/replacement_file.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <random>
 #include <string>
 #include <system_error>
@@ -14,9 +17,23 @@ namespace tevorin {
 
 namespace {
 
+// A temporary file is named "<target's name>.tevorin-<8 hex digits>.tmp", so that one left behind
+// by a run that was killed is known for what it is, and removed by the next write of its target.
+constexpr std::string_view kTemporaryMark = ".tevorin-";
+constexpr std::size_t kRandomDigits = 8;
+constexpr std::string_view kTemporaryEnd = ".tmp";
+constexpr std::size_t kTemporarySuffix =
+    kTemporaryMark.size() + kRandomDigits + kTemporaryEnd.size();
+
+// A temporary file last written before this run began belongs to a run that has ended. File times
+// run on a coarser clock, and some file systems keep them to 2 seconds: the margin keeps every file
+// of this run out of reach.
+const std::filesystem::file_time_type kStaleBefore =
+    std::filesystem::file_time_type::clock::now() - std::chrono::seconds(3);
+
 std::string hexText(unsigned value) {
   static constexpr char kDigits[] = "0123456789abcdef";
-  std::string text(8, '0');
+  std::string text(kRandomDigits, '0');
   for (auto it = text.rbegin(); it != text.rend(); ++it, value >>= 4) *it = kDigits[value & 15];
   return text;
 }
@@ -34,6 +51,50 @@ std::filesystem::path linkedFile(std::filesystem::path path) {
   return path;
 }
 
+std::filesystem::path folderOf(const std::filesystem::path& file) {
+  return file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+}
+
+// The start of the temporary names of file: its name, cut at a character's start where the
+// suffix would pass the folder's longest name (255 bytes on most file systems).
+std::string temporaryPrefix(const std::filesystem::path& file) {
+  const long longest = ::pathconf(folderOf(file).c_str(), _PC_NAME_MAX);
+  const std::size_t room =
+      std::max<std::size_t>(longest > 0 ? std::size_t(longest) : 255, kTemporarySuffix + 1) -
+      kTemporarySuffix;
+  std::string name = file.filename().string();
+  if (name.size() > room) {
+    std::size_t cut = room;
+    while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) --cut;
+    name.resize(cut);
+  }
+  return name + std::string(kTemporaryMark);
+}
+
+bool isTemporaryName(std::string_view name, std::string_view prefix) {
+  if (name.size() != prefix.size() + kRandomDigits + kTemporaryEnd.size() ||
+      !name.starts_with(prefix) || !name.ends_with(kTemporaryEnd))
+    return false;
+  const std::string_view digits = name.substr(prefix.size(), kRandomDigits);
+  return std::ranges::all_of(
+      digits, [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+}
+
+// Removes what runs killed while writing the same file left behind; a write going on now in
+// another run has touched its file since this run began.
+void removeLeftovers(const std::filesystem::path& own, std::string_view prefix) {
+  std::error_code error;
+  for (std::filesystem::directory_iterator entry(folderOf(own), error), end; !error && entry != end;
+       entry.increment(error)) {
+    const std::string name = entry->path().filename().string();
+    if (name == own.filename() || !isTemporaryName(name, prefix)) continue;
+    std::error_code ignored;
+    if (!entry->is_symlink(ignored) && entry->is_regular_file(ignored) &&
+        entry->last_write_time(ignored) < kStaleBefore && !ignored)
+      std::filesystem::remove(entry->path(), ignored);
+  }
+}
+
 }  // namespace
 
 ReplacementFile::ReplacementFile(std::filesystem::path target)
@@ -43,15 +104,16 @@ ReplacementFile::ReplacementFile(std::filesystem::path target)
   if (std::filesystem::exists(old)) {
     if (!std::filesystem::is_regular_file(old)) fail("Cannot create file");
     // Opening for append changes nothing and tells whether the user may replace the file at all;
-    // the rename alone would go over a read-only file.
-    std::FILE* probe = std::fopen(replaced_.c_str(), "ab");
-    if (!probe) fail("Cannot create file");
-    std::fclose(probe);
+    // the rename alone would go over a read-only file. Without waiting, should a FIFO have taken
+    // the file's place since.
+    const int probe = ::open(replaced_.c_str(), O_WRONLY | O_APPEND | O_NONBLOCK | O_CLOEXEC);
+    if (probe < 0) fail("Cannot create file");
+    ::close(probe);
   }
+  const std::string prefix = temporaryPrefix(replaced_);
   std::random_device random;
   for (int attempt = 0; attempt < 100 && !file_; ++attempt) {
-    temporary_ = replaced_;
-    temporary_ += "." + hexText(random()) + ".tmp";
+    temporary_ = folderOf(replaced_) / (prefix + hexText(random()) + std::string(kTemporaryEnd));
     file_ = std::fopen(temporary_.c_str(), "wbx");
     if (!file_ && errno != EEXIST) break;
   }
@@ -59,6 +121,7 @@ ReplacementFile::ReplacementFile(std::filesystem::path target)
     temporary_.clear();
     fail("Cannot create file");
   }
+  removeLeftovers(temporary_, prefix);
   // The caller hands over whole tables; a second buffer would only copy them again.
   std::setvbuf(file_, nullptr, _IONBF, 0);
   if (std::filesystem::exists(old))

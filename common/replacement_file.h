@@ -8,11 +8,14 @@ namespace tevorin {
 
 // Writes a file under a temporary name in the target's own folder and puts it in place only when
 // complete, so a run that fails half-way leaves the earlier file as it was. A target that is a
-// link is replaced where the link points. Errors throw FileError naming the target.
+// link is replaced where the link points. The temporary name ("<name>.tevorin-<8 hex>.tmp", the
+// name cut to fit the folder's longest name) tells what it is; such files of the same target that
+// are older than this run, left by a run that was killed while writing, are removed on the way.
+// Errors throw FileError naming the target.
 class ReplacementFile {
  public:
   // Refuses a target that exists but is not a writable regular file, then creates the temporary
-  // file.
+  // file and removes the leftovers.
   explicit ReplacementFile(std::filesystem::path target);
   ~ReplacementFile();
   ReplacementFile(const ReplacementFile&) = delete;

@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
@@ -5,15 +7,19 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QSignalBlocker>
+#include <QSystemTrayIcon>
 #include <QTabBar>
 #include <QTest>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <array>
+#include <string_view>
 
 #include "app/about_page.h"
 #include "app/location_group.h"
 #include "common/product.h"
 #include "publish/generate_page.h"
+#include "tests/support/fifo_watch.h"
 #include "tests/support/window_fixture.h"
 #include "views/month_page.h"
 
@@ -111,14 +117,56 @@ TEST_F(WindowTest, SettingsAreFoundWithoutRegardToCaseAndUnknownPartsSurviveTheW
             "[Rules]\r\nInIsrael=0\r\nAshkenaziNames=0\r\n");
 }
 
-// A folder in the settings file's place cannot be replaced by a file.
+// A link to a folder that is gone: there are no settings to read, and none can be written.
 TEST_F(WindowTest, SettingsThatCannotBeWrittenAtTheEndAreReported) {
   writeSmallPlaces();
-  fs::create_directories(dir_ / "tvrn.ini" / "inside");
+  fs::create_symlink("gone/tvrn.ini", dir_ / "tvrn.ini");
   openWindow().reset();
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_EQ(errors[0], "Cannot write file '" + (dir_ / "tvrn.ini").string() + "'");
-  EXPECT_TRUE(fs::is_directory(dir_ / "tvrn.ini" / "inside"));
+  EXPECT_TRUE(fs::is_symlink(dir_ / "tvrn.ini"));
+}
+
+// Taken as empty and written over at the end, such a file would lose the stored place and all
+// else it holds. The run goes on with the defaults and says so once.
+TEST_F(WindowTest, SettingsThatCannotBeReadAreKeptAndSaidOnce) {
+  const fs::path file = dir_ / "tvrn.ini";
+  const struct {
+    const char* what;
+    void (*make)(const fs::path& file);
+    bool (*kept)(const fs::path& file);
+  } cases[] = {
+      {"a folder", [](const fs::path& file) { fs::create_directories(file / "inside"); },
+       [](const fs::path& file) { return fs::is_directory(file / "inside"); }},
+      {"a FIFO", [](const fs::path& file) { makeFifo(file); },
+       [](const fs::path& file) { return fs::is_fifo(file); }},
+      {"no right to read",
+       [](const fs::path& file) {
+         testing::writeFile(file, "[Location]\nListCountry=2\n[Mine]\nKey=Value\n");
+         fs::permissions(file, fs::perms::owner_write);
+       },
+       [](const fs::path& file) {
+         fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
+         return testing::readFile(file) == "[Location]\nListCountry=2\n[Mine]\nKey=Value\n";
+       }},
+  };
+  writeSmallPlaces();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    // Nothing stops the superuser from reading.
+    if (std::string_view(c.what) == "no right to read" && ::geteuid() == 0) continue;
+    errors.clear();
+    c.make(file);
+    {
+      const FifoWatch watch(file);
+      const auto form = openWindow();
+      expectFields(*form, {0, 1, "1", "2007", "1", 1, "2", "2007"});
+    }
+    EXPECT_EQ(errors, std::vector<std::string>{"Cannot open file " + file.string()});
+    EXPECT_TRUE(c.kept(file));
+    EXPECT_EQ(folderEntries(dir_).size(), 5u) << "no temporary file is left";
+    fs::remove_all(file);
+  }
 }
 
 TEST_F(WindowTest, AnIndexKeyThatIsNoWholeNumberEndsStartUpAtThatKey) {

@@ -1,10 +1,14 @@
 #include "app/settings_file.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
 
+#include "common/file_error.h"
+#include "tests/support/fifo_watch.h"
+#include "tests/support/file_size_limit.h"
 #include "tests/support/scratch_folder.h"
 
 namespace tevorin {
@@ -119,15 +123,57 @@ TEST_F(SettingsFileDisk, WriteReplacesTheWholeFileAndLeavesNoTemporary) {
   EXPECT_EQ(SettingsFile::read(file).value("mine", "a", ""), "1");
 }
 
-// The temporary's longer name cannot be created beside a file whose name is at the length limit.
 TEST_F(SettingsFileDisk, FailedWriteLeavesTheOldFileAsItWas) {
-  const fs::path file = dir_ / std::string(250, 'i');
+  const fs::path file = dir_ / "tvrn.ini";
   writeFile(file, "[Location]\nListCountry=3\n");
   SettingsFile settings = SettingsFile::read(file);
   settings.setValue("Location", "ListCountry", "4");
-  EXPECT_FALSE(settings.write(file));
+  settings.setValue("Mine", "Long", std::string(100, 'x'));
+  {
+    const testing::FileSizeLimit fullDisk(64);
+    EXPECT_FALSE(settings.write(file));
+  }
   EXPECT_EQ(readFile(file), "[Location]\nListCountry=3\n");
   EXPECT_EQ(entries(), 1u);
+}
+
+// Taken as empty, a file that exists but cannot be read would be replaced by the defaults. A link
+// to no file is a file still to be made.
+TEST_F(SettingsFileDisk, AFileThatExistsButCannotBeReadIsAnError) {
+  const fs::path file = dir_ / "tvrn.ini";
+  const struct {
+    const char* what;
+    void (*make)(const fs::path& file);
+    bool readable;
+  } cases[] = {
+      {"a folder", [](const fs::path& file) { fs::create_directories(file / "inside"); }, false},
+      {"a FIFO", [](const fs::path& file) { testing::makeFifo(file); }, false},
+      {"no right to read",
+       [](const fs::path& file) {
+         writeFile(file, "[Location]\nListCountry=3\n");
+         fs::permissions(file, fs::perms::owner_write);
+       },
+       // Nothing stops the superuser from reading.
+       ::geteuid() == 0},
+      {"a link to no file", [](const fs::path& file) { fs::create_symlink("gone.ini", file); },
+       true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    c.make(file);
+    const testing::FifoWatch watch(file);
+    if (c.readable) {
+      EXPECT_NO_THROW(SettingsFile::read(file));
+    } else {
+      try {
+        SettingsFile::read(file);
+        ADD_FAILURE() << "read";
+      } catch (const FileOpenError& error) {
+        EXPECT_EQ(error.what(), "Cannot open file " + file.string());
+      }
+    }
+    fs::remove_all(file);
+  }
 }
 
 TEST_F(SettingsFileDisk, FailedRenameRemovesTheTemporary) {

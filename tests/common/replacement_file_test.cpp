@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <regex>
 #include <set>
 #include <string>
 
@@ -98,6 +100,70 @@ TEST(ReplacementFileTest, TargetThatIsNoRegularFileIsRefused) {
   EXPECT_THROW(ReplacementFile(folder.path() / "folder"), FileError);
   EXPECT_THROW(ReplacementFile(folder.path() / "missing" / "x.html"), FileError);
   EXPECT_EQ(folderEntries(folder.path()), std::set<std::string>{"folder"});
+}
+
+// The temporary file beside the target says whose it is, should a killed run leave it behind.
+TEST(ReplacementFileTest, TemporaryNameTellsWhatItIs) {
+  ScratchFolder folder;
+  ReplacementFile file(folder.path() / "calendar.html");
+  const auto entries = folderEntries(folder.path());
+  ASSERT_EQ(entries.size(), 1u);
+  EXPECT_TRUE(
+      std::regex_match(*entries.begin(), std::regex(R"(calendar\.html\.tevorin-[0-9a-f]{8}\.tmp)")))
+      << *entries.begin();
+}
+
+// File systems take names of up to 255 bytes; the temporary name must fit beside any of them.
+TEST(ReplacementFileTest, NamesUpToTheLongestAreWritten) {
+  std::string accented;
+  for (int i = 0; i < 127; ++i) accented += "\xC3\xA9";  // é
+  const std::string names[] = {std::string(243, 'a'), std::string(255, 'b'), accented + "x"};
+  for (const std::string& name : names) {
+    SCOPED_TRACE(name.size());
+    ScratchFolder folder;
+    ReplacementFile file(folder.path() / name);
+    // The name is cut for the temporary at a character's start.
+    for (const std::string& entry : folderEntries(folder.path()))
+      EXPECT_NE(static_cast<unsigned char>(entry[entry.find(".tevorin-") - 1]), 0xC3u);
+    file.write("text");
+    file.commit();
+    EXPECT_EQ(readFile(folder.path() / name), "text");
+    EXPECT_EQ(folderEntries(folder.path()), std::set<std::string>{name});
+  }
+}
+
+// A run killed while writing leaves its temporary file; the next write of the same file removes
+// it, and nothing else: not another file's, not one another run may be writing now.
+TEST(ReplacementFileTest, LeftoversOfEndedRunsGoWithTheNextWrite) {
+  const std::string longName(255, 'l');
+  const struct {
+    std::string target;
+    std::string entry;
+    bool old;
+    bool removed;
+  } cases[] = {
+      {"calendar.html", "calendar.html.tevorin-0123abcd.tmp", true, true},
+      {"calendar.html", "calendar.html.tevorin-89abcdef.tmp", false, false},
+      {"calendar.html", "other.html.tevorin-0123abcd.tmp", true, false},
+      {"calendar.html", "calendar.html.0123abcd.tmp", true, false},
+      {"calendar.html", "calendar.html.tevorin-0123abcd.tmp.html", true, false},
+      {longName, longName.substr(0, 234) + ".tevorin-0123abcd.tmp", true, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.entry);
+    ScratchFolder folder;
+    const auto leftover = folder.path() / c.entry;
+    writeFile(leftover, "half a calendar");
+    if (c.old) {
+      std::filesystem::last_write_time(
+          leftover, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+    }
+    ReplacementFile file(folder.path() / c.target);
+    file.write("text");
+    file.commit();
+    EXPECT_EQ(std::filesystem::exists(leftover), !c.removed);
+    EXPECT_EQ(readFile(folder.path() / c.target), "text");
+  }
 }
 
 }  // namespace

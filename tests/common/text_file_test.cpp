@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/file_error.h"
+#include "tests/support/fifo_watch.h"
 #include "tests/support/scratch_folder.h"
 
 namespace tevorin {
@@ -57,6 +58,25 @@ TEST_F(TextFileOnDisk, ARelativePathIsReportedInFull) {
 TEST_F(TextFileOnDisk, ADirectoryIsNotAFile) {
   std::filesystem::create_directory(dir_ / "folder.dat");
   EXPECT_THROW(readLines(dir_ / "folder.dat"), FileOpenError);
+}
+
+// A FIFO in a file's place would keep the program waiting for a writer for ever; a device is no
+// file either.
+TEST_F(TextFileOnDisk, WhatIsNoRegularFileIsRefusedAtOnce) {
+  const auto fifo = dir_ / "fifo.dat";
+  testing::makeFifo(fifo);
+  std::filesystem::create_symlink("/dev/null", dir_ / "device.dat");
+  for (const auto& file : {fifo, dir_ / "device.dat"}) {
+    SCOPED_TRACE(file);
+    const testing::FifoWatch watch(fifo);
+    try {
+      readLines(file);
+      ADD_FAILURE() << "read what is no file";
+    } catch (const FileOpenError& error) {
+      EXPECT_EQ(error.what(), "Cannot open file " + file.string());
+    }
+    EXPECT_FALSE(readWholeFile(file));
+  }
 }
 
 TEST_F(TextFileOnDisk, AnEmptyFileHasNoEntries) {
