@@ -5,8 +5,10 @@
 #include "app/main_window.h"
 #include "app/program_resources.h"
 #include "app/shell/error_report.h"
+#include "common/standard_streams.h"
 
 int main(int argc, char** argv) {
+  tevorin::openStandardStreams();
   tevorin::ErrorReportingApplication application(argc, argv);
   QCoreApplication::setApplicationName(tevorin::kApplicationTitle);
   // The pages are laid out to the pixel for Fusion's frames, whatever the desktop's style.

@@ -8,6 +8,7 @@
 
 #include "cli/command_line.h"
 #include "cli/commands.h"
+#include "common/standard_streams.h"
 
 namespace {
 
@@ -40,6 +41,7 @@ int usage(std::ostream& err) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  tevorin::openStandardStreams();
   const std::vector<std::string_view> args(argv + 1, argv + argc);
   if (args.empty()) return usage(std::cerr);
   const auto* command = std::find_if(std::begin(kCommands), std::end(kCommands),

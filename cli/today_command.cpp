@@ -1,5 +1,6 @@
 #include <ostream>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -33,6 +34,8 @@ int runToday(std::span<const std::string_view> args, std::ostream& out, std::ost
   for (char& c : text)
     if (c == '\r') c = '\n';
   out << text << '\n';
+  out.flush();
+  if (!out) throw std::runtime_error("the output could not be written");
   return 0;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <optional>
 #include <stdexcept>
 #include <system_error>
 
@@ -14,6 +15,7 @@
 #include "common/plain_text.h"
 #include "common/product.h"
 #include "common/replacement_file.h"
+#include "common/text_file.h"
 #include "sun/sun_times.h"
 
 namespace tevorin {
@@ -76,6 +78,25 @@ void appendNumber(std::string& out, int32_t value) {
   out.append(digits, end);
 }
 
+// A place name is text, not markup: an edited place file must not put elements into the page.
+void appendEscaped(std::string& out, std::string_view text) {
+  for (const char c : text) {
+    switch (c) {
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      default:
+        out += c;
+    }
+  }
+}
+
 void appendDayCell(std::string& out, const CalendarDay& day, const GeoLocation& place) {
   const auto holiday = holidayName(day);
   const bool saturday = day.dayOfWeek() == Saturday;
@@ -126,7 +147,7 @@ void appendMonthTable(std::string& out, CalendarDay& cursor, const HtmlCalendarR
   out += kHebrewYearOpening;
   appendNumber(out, cursor.hebrewYear());
   out += kLocationSeparator;
-  out += request.placeName;
+  appendEscaped(out, request.placeName);
   out += kCaptionClosing;
   out += kHeaderRow;
   for (int32_t empty = 1; empty < cursor.dayOfWeek(); ++empty) out += kEmptyCell;
@@ -146,26 +167,39 @@ bool staysInSafeYears(int32_t startMonth, int32_t startYear, int32_t monthCount)
 }
 
 // A document in the place of the portions page's copy would be replaced by it, and one written
-// over the page itself would be copied in its stead: either way a run that reports success has
-// lost a file. Letter case is ignored, as some file systems and servers do.
-bool takesThePortionsPagesPlace(const std::filesystem::path& document,
-                                const std::filesystem::path& programDir) {
+// over the page itself would be copied in its stead; one written over a place file would leave the
+// program without its places: either way a run that reports success has lost a file. Letter case
+// is ignored, as some file systems and servers do.
+bool takesTheProgramsOwnFilesPlace(const std::filesystem::path& document,
+                                   const std::filesystem::path& programDir) {
   std::error_code ignored;
-  return equalIgnoringCase(document.filename().string(), kPortionsPageCopy) ||
-         std::filesystem::equivalent(document, document.parent_path() / kPortionsPageCopy,
-                                     ignored) ||
-         std::filesystem::equivalent(document, programDir / kPortionsPageSource, ignored);
+  if (equalIgnoringCase(document.filename().string(), kPortionsPageCopy) ||
+      std::filesystem::equivalent(document, document.parent_path() / kPortionsPageCopy, ignored))
+    return true;
+  const bool inProgramDir =
+      std::filesystem::equivalent(document.parent_path(), programDir, ignored);
+  const auto isNamed = [&](std::string_view name) {
+    return (inProgramDir && equalIgnoringCase(document.filename().string(), name)) ||
+           std::filesystem::equivalent(document, programDir / name, ignored);
+  };
+  return isNamed(kPortionsPageSource) || std::ranges::any_of(kPlaceFiles, isNamed);
 }
 
+// Through the same whole-or-nothing writer as the document: a copy that fails half-way leaves an
+// earlier good copy as it was.
 void copyPortionsPage(const std::filesystem::path& programDir,
                       const std::filesystem::path& documentDir) {
   const auto source = programDir / kPortionsPageSource;
   const auto target = documentDir / kPortionsPageCopy;
-  std::error_code error;
-  std::filesystem::copy_file(source, target, std::filesystem::copy_options::overwrite_existing,
-                             error);
-  if (error)
+  try {
+    const std::optional<std::string> page = readWholeFile(source);
+    if (!page) throw FileError("Cannot open file " + source.string());
+    ReplacementFile copy(target);
+    copy.write(*page);
+    copy.commit();
+  } catch (const FileError&) {
     throw FileError("Cannot copy '" + source.string() + "' file to '" + target.string() + "'!");
+  }
 }
 
 }  // namespace
@@ -187,7 +221,7 @@ HtmlRunOutcome writeHtmlCalendar(const HtmlCalendarRequest& request, const LogLi
     return HtmlRunOutcome::Refused;
   }
   const auto path = fullOutputPath(request.outputPath);
-  if (path.empty() || takesThePortionsPagesPlace(path, request.programDir)) {
+  if (path.empty() || takesTheProgramsOwnFilesPlace(path, request.programDir)) {
     log("Bad filename or path");
     return HtmlRunOutcome::Refused;
   }

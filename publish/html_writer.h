@@ -20,7 +20,7 @@ struct HtmlCalendarRequest {
   // Read as a whole number before anything is written; shown unchanged in the progress lines.
   std::string monthCountText;
   std::string outputPath;  // may be relative to the current directory
-  std::string placeName;   // written into every caption as it is, unescaped
+  std::string placeName;   // written into every caption, "&", "<" and ">" escaped
   GeoLocation place;
   bool inIsrael = false;
   bool ashkenaziNames = false;

@@ -1,6 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -19,6 +21,7 @@ using ::testing::HasSubstr;
 using ::testing::Not;
 using testing::readFile;
 using testing::ScratchFolder;
+using ::testing::StartsWith;
 using testing::writeFile;
 
 constexpr std::string_view kPortionsPage = "<HTML>portions</HTML>\r\n";
@@ -109,6 +112,8 @@ TEST_F(CliHtmlTest, FailuresExitNonZeroWithTheirText) {
       {"--month 1 --year 2007 --months 1 --out c.html extra", 2,
        "tevorin-cli html: unexpected argument 'extra'\n"},
       {"--month 1 --year 9999 --months 13 --out c.html", 1, "Year out of range\n"},
+      {"--month 1 --year 2007 --months 1 --out '" + (programDir / "locco.dat").string() + "'", 1,
+       "Bad filename or path\n"},
       {"--month 1 --year 2007 --months 1 --out " + missingFolder, 1,
        "tevorin-cli html: Cannot create file '" + missingFolder + "'\n"},
   };
@@ -143,6 +148,24 @@ TEST_F(CliHtmlTest, WriteFailureHalfWayKeepsTheEarlierDocument) {
   EXPECT_THAT(result.err, Not(HasSubstr("Generating process done")));
   EXPECT_EQ(readFile(output), "an earlier calendar");
   EXPECT_EQ(folderEntries(outputDir), std::set<std::string>{"calendar.html"});
+}
+
+// Daemons and schedulers may start the program with standard streams closed; the document must
+// not take one of their numbers and receive the log lines.
+TEST_F(CliHtmlTest, ClosedStandardStreamsStayOutOfTheDocument) {
+  for (const char* closed : {"2>&-", "<&- >&- 2>&-"}) {
+    SCOPED_TRACE(closed);
+    const std::string command =
+        "cd '" + outputDir.string() + "' && '" + (programDir / "tevorin-cli").string() +
+        "' html --month 1 --year 2007 --months 2 --out calendar.html " + closed;
+    const int status = std::system(command.c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    const std::string document = readFile(output);
+    EXPECT_THAT(document, StartsWith("<HTML>\r\n"));
+    EXPECT_THAT(document, Not(HasSubstr("Starting to generate")));
+    EXPECT_THAT(document, Not(HasSubstr("months was generated")));
+    EXPECT_THAT(document, EndsWith("</HTML>\r\n"));
+  }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "tests/support/cli_run.h"
+#include "tests/support/fifo_watch.h"
 
 namespace tevorin {
 namespace {
@@ -68,6 +69,16 @@ TEST(CliToday, RefusesWhatItCannotFollow) {
   }
 }
 
+TEST(CliToday, OutputThatCannotBeWrittenIsAFailure) {
+  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+  for (const char* redirection : {">/dev/full", ">&-"}) {
+    SCOPED_TRACE(redirection);
+    const CliRun run = runCli(std::string("today ") + redirection);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "tevorin-cli today: the output could not be written\n");
+  }
+}
+
 // The program beside place files that cannot give today's place.
 class CliTodayPlaceFiles : public ::testing::Test {
  protected:
@@ -108,6 +119,18 @@ TEST_F(CliTodayPlaceFiles, ReportsAFailureAsOne) {
     EXPECT_TRUE(run.out.empty()) << run.out;
     EXPECT_NE(run.err.find(c.complaint), std::string::npos) << run.err;
   }
+}
+
+// A FIFO in a place file's place would keep the program waiting for a writer for ever.
+TEST_F(CliTodayPlaceFiles, APlaceFileThatIsNoFileIsRefusedAtOnce) {
+  writePlaces("Jerusalem, Israel\r\n", "31.78\r\n");
+  std::filesystem::remove(dir_ / "lat.dat");
+  testing::makeFifo(dir_ / "lat.dat");
+  const testing::FifoWatch watch(dir_ / "lat.dat");
+  const CliRun run = runCli("today --place 0", dir_);
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_TRUE(run.out.empty()) << run.out;
+  EXPECT_EQ(run.err, "tevorin-cli today: Cannot open file " + (dir_ / "lat.dat").string() + "\n");
 }
 
 }  // namespace

@@ -12,11 +12,13 @@
 #include "common/file_error.h"
 #include "common/number_text.h"
 #include "sun/sun_times.h"
+#include "tests/support/file_size_limit.h"
 #include "tests/support/scratch_folder.h"
 
 namespace tevorin {
 namespace {
 
+using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 using ::testing::EndsWith;
@@ -349,18 +351,45 @@ TEST_F(HtmlWriterTest, ProgressLinesShowTheCountAsTyped) {
                                "2 of 02 months was generated", "Generating process done"));
 }
 
-TEST_F(HtmlWriterTest, PlaceTextGoesIntoCaptionsUnescaped) {
-  auto place = request(1, 2007, "1");
-  place.placeName = "Tel Aviv & <Jaffa>, Israel";
+// An edited place file must not put markup into every page: the name is text.
+TEST_F(HtmlWriterTest, PlaceTextIsEscapedInCaptions) {
+  auto place = request(1, 2007, "2");
+  place.placeName = "Tel Aviv & <Jaffa>, <script>alert(1)</script> \"Israel\"";
   ASSERT_EQ(run(place), HtmlRunOutcome::Written);
-  EXPECT_THAT(readFile(output),
-              HasSubstr("<CAPTION><BIG>January 2007 (5767) - Tel Aviv & <Jaffa>, Israel</BIG>"));
+  const std::string document = readFile(output);
+  for (const char* month : {"January", "February"}) {
+    EXPECT_THAT(document, HasSubstr(std::string("<CAPTION><BIG>") + month +
+                                    " 2007 (5767) - Tel Aviv &amp; &lt;Jaffa&gt;, "
+                                    "&lt;script&gt;alert(1)&lt;/script&gt; \"Israel\"</BIG>"));
+  }
+  EXPECT_THAT(document, Not(HasSubstr("<script>")));
 }
 
 TEST_F(HtmlWriterTest, PortionsPageIsCopiedBesideTheDocumentReplacingAnOldCopy) {
   writeFile(outputDir / "Parshiyot.htm", "stale");
   generate(1, 2007, "1");
   EXPECT_EQ(readFile(outputDir / "Parshiyot.htm"), kPortionsPage);
+}
+
+// A disk that fills up while the page is copied (here a limit on file size) must not cost the
+// good copy from an earlier run.
+TEST_F(HtmlWriterTest, ACopyThatFailsHalfWayLeavesTheEarlierCopy) {
+  const std::string page = "<HTML>" + std::string(64 * 1024, 'p') + "</HTML>\r\n";
+  writeFile(programDir / "Parsh.htm", page);
+  writeFile(outputDir / "Parshiyot.htm", "an earlier copy");
+  try {
+    const testing::FileSizeLimit fullDisk(32 * 1024);
+    run(request(1, 2007, "1"));
+    ADD_FAILURE() << "no error";
+  } catch (const FileError& error) {
+    EXPECT_EQ(std::string(error.what()), "Cannot copy '" + (programDir / "Parsh.htm").string() +
+                                             "' file to '" +
+                                             (outputDir / "Parshiyot.htm").string() + "'!");
+  }
+  EXPECT_EQ(readFile(outputDir / "Parshiyot.htm"), "an earlier copy");
+  EXPECT_THAT(readFile(output), EndsWith("</HTML>\r\n"));
+  EXPECT_EQ(folderEntries(outputDir), (std::set<std::string>{"calendar.html", "Parshiyot.htm"}));
+  EXPECT_THAT(log, Not(Contains("Generating process done")));
 }
 
 TEST_F(HtmlWriterTest, MissingPortionsPageFailsAfterTheDocumentIsComplete) {
@@ -422,6 +451,33 @@ TEST_F(HtmlWriterTest, RefusedRunsLeaveEverythingAsItWas) {
     EXPECT_EQ(folderEntries(outputDir), std::set<std::string>{"calendar.html"});
     EXPECT_EQ(readFile(programDir / "Parsh.htm"), kPortionsPage);
     EXPECT_EQ(folderEntries(programDir), std::set<std::string>{"Parsh.htm"});
+  }
+}
+
+// The place files beside the program are no document: written over, the program would lose its
+// places. Whether the name is met through a link, in other letter case, or the file is missing.
+TEST_F(HtmlWriterTest, TheProgramsPlaceFilesAreRefusedAsOutput) {
+  for (const char* name : {"locco.dat", "lat.dat", "long.dat"})
+    writeFile(programDir / name, "the program's own");
+  std::filesystem::create_symlink(programDir / "lat.dat", outputDir / "latitudes.html");
+  const std::filesystem::path paths[] = {
+      programDir / "locco.dat",
+      programDir / "LOCCO.DAT",
+      outputDir / ".." / "program" / "long.dat",
+      outputDir / "latitudes.html",
+      programDir / "uto.dat",
+  };
+  for (const auto& path : paths) {
+    SCOPED_TRACE(path);
+    log.clear();
+    auto refused = request(1, 2007, "1");
+    refused.outputPath = path.string();
+    EXPECT_EQ(run(refused), HtmlRunOutcome::Refused);
+    EXPECT_THAT(log, ElementsAre("Bad filename or path"));
+    for (const char* name : {"locco.dat", "lat.dat", "long.dat"})
+      EXPECT_EQ(readFile(programDir / name), "the program's own");
+    EXPECT_EQ(folderEntries(programDir),
+              (std::set<std::string>{"Parsh.htm", "lat.dat", "locco.dat", "long.dat"}));
   }
 }
 
