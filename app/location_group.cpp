@@ -67,6 +67,7 @@ LocationGroup::LocationGroup(QWidget* parent) : QGroupBox(" Personal location ",
 
   Label1 = new QLabel("Location && Country: ", this);
   Label1->setObjectName("Label1");
+  Label1->setTextFormat(Qt::PlainText);
   Label1->setBuddy(LocCountryComboBox);
   Label1->setGeometry(14, 24, 134, 22);
 
@@ -77,6 +78,7 @@ LocationGroup::LocationGroup(QWidget* parent) : QGroupBox(" Personal location ",
 
   NoteLabel = new QLabel(kNote, this);
   NoteLabel->setObjectName("NoteLabel");
+  NoteLabel->setTextFormat(Qt::PlainText);
   NoteLabel->setWordWrap(true);
   NoteLabel->setGeometry(14, 56, 600, 44);
 

@@ -3,6 +3,8 @@
 namespace tevorin {
 
 HoverLabel::HoverLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+  // The headers show what the engine and the place files hold, never markup.
+  setTextFormat(Qt::PlainText);
   setMouseTracking(true);
 }
 

@@ -199,6 +199,8 @@ void MonthPage::createDayBoxes() {
 void MonthPage::createMessageBar() {
   MessStaticText = new QLabel(this);
   MessStaticText->setObjectName("MessStaticText");
+  // The detail line carries the place's name as the place file writes it, markup characters too.
+  MessStaticText->setTextFormat(Qt::PlainText);
   MessStaticText->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   MessStaticText->setGeometry(13, 472, 631, 18);
   setTextStyle(MessStaticText, 11, kWhite, {QPalette::WindowText});

@@ -10,6 +10,8 @@ namespace {
 void showMessageBox(const std::string& message) {
   QMessageBox box(QMessageBox::Critical, kApplicationTitle, QString::fromLocal8Bit(message),
                   QMessageBox::Ok, QApplication::activeWindow());
+  // A message quotes what the user's files hold: shown as written, never as markup.
+  box.setTextFormat(Qt::PlainText);
   box.exec();
 }
 

@@ -25,6 +25,8 @@ void paintPageBackground(QWidget* page) {
 
 QLabel* pageLabel(const QString& text, QRgb colour, int pixels, bool bold, QWidget* parent) {
   auto* label = new QLabel(text, parent);
+  // Shown as written: a page's labels may carry the user's texts.
+  label->setTextFormat(Qt::PlainText);
   setColour(label, QPalette::WindowText, colour);
   QFont font = label->font();
   font.setPixelSize(pixels);

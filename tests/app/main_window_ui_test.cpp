@@ -22,6 +22,7 @@
 #include "tests/support/fifo_watch.h"
 #include "tests/support/window_fixture.h"
 #include "views/month_page.h"
+#include "views/tray_display.h"
 
 namespace tevorin::testing {
 namespace {
@@ -311,6 +312,32 @@ TEST_F(WindowTest, TabsShowOnePageAtATime) {
   EXPECT_EQ(text(form->ScrollBox1->MonthEdit1), "7");
   EXPECT_EQ(form->ScrollBox1->MonthLabel1->text().toStdString().find("July"), 0u);
   EXPECT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(form->ScrollBox1->RichEdit[6]));
+  EXPECT_TRUE(errors.empty());
+}
+
+// A place file is the user's to edit: a name that reads as markup is shown as written, in the
+// message bar, the headers, the location group, the Generate page and the tooltip alike.
+TEST_F(WindowTest, UserTextIsShownAsWrittenNeverAsMarkup) {
+  const std::string name = "<b>B</b>, <font color=red size=6>RED</font> <img src=x.png>";
+  writeFile("locco.dat", name + "\r\nBeta, B\r\n");
+  writeFile("lat.dat", "1.5\r\n-2.5\r\n");
+  writeFile("long.dat", "10.25\r\n-20\r\n");
+  writeFile("uto.dat", "2\r\n-5\r\n");
+  writeFile("tvrn.ini", "[Location]\nListCountry=0\n");
+  const auto form = openWindow();
+  form->selectTab(0);
+  form->ScrollBox1->RichEditEnter(MonthPage::kFirstSaturdayBox);
+  EXPECT_NE(form->ScrollBox1->MessStaticText->text().toStdString().find(name), std::string::npos);
+  // The save dialog's own labels are Qt's.
+  for (const QLabel* label : form->findChildren<QLabel*>()) {
+    if (label->window() == form.get() && label->pixmap().isNull())
+      EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
+  }
+  form->Tray->Timer1Timer();
+  // Qt takes a tooltip for markup by its first line, the date line.
+  const QString tip = form->Tray->TrayIcon1->toolTip();
+  EXPECT_TRUE(tip.endsWith(" @ <b>B</b>")) << tip.toStdString();
+  EXPECT_FALSE(Qt::mightBeRichText(tip));
   EXPECT_TRUE(errors.empty());
 }
 

@@ -32,13 +32,14 @@ TEST_F(ErrorReportTest, EveryHandlerErrorIsReportedAndTheProgramGoesOn) {
                                               "Cannot open file /nowhere/locco.dat"}));
 }
 
-// The real report: one modal box titled with the application title, holding the error's text; the
-// handler after it runs once the box is closed.
+// The real report: one modal box titled with the application title, holding the error's text as
+// written (it may quote a file's markup); the handler after it runs once the box is closed.
 TEST_F(ErrorReportTest, TheReportIsOneModalBoxTitledTevorin) {
   setErrorReporter({});
   struct Seen {
     std::string title, text;
     bool modal = false;
+    Qt::TextFormat format = Qt::AutoText;
   };
   std::vector<Seen> boxes;
   // Its end cancels a look still waiting.
@@ -51,21 +52,22 @@ TEST_F(ErrorReportTest, TheReportIsOneModalBoxTitledTevorin) {
           modal->close();
           return;
         }
-        boxes.push_back(
-            {box->windowTitle().toStdString(), box->text().toStdString(), box->isModal()});
+        boxes.push_back({box->windowTitle().toStdString(), box->text().toStdString(),
+                         box->isModal(), box->textFormat()});
         box->button(QMessageBox::Ok)->click();
       },
       &looks);
   bool wentOn = false;
-  QTimer::singleShot(0, [] { throw ConversionError("'abc' is not a valid integer value"); });
+  QTimer::singleShot(0, [] { throw ConversionError("'<b>abc</b>' is not a valid integer value"); });
   QTimer::singleShot(0, [&] { wentOn = true; });
   for (int i = 0; i < 100 && !wentOn; ++i)
     QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
   EXPECT_TRUE(wentOn);
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].title, "Tevorin");
-  EXPECT_EQ(boxes[0].text, "'abc' is not a valid integer value");
+  EXPECT_EQ(boxes[0].text, "'<b>abc</b>' is not a valid integer value");
   EXPECT_TRUE(boxes[0].modal);
+  EXPECT_EQ(boxes[0].format, Qt::PlainText);
 }
 
 }  // namespace
