@@ -52,7 +52,9 @@ SettingsFile SettingsFile::read(const std::filesystem::path& file) {
 
 SettingsFile SettingsFile::parse(std::string_view text) {
   constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
-  if (text.starts_with(byteOrderMark)) text.remove_prefix(byteOrderMark.size());
+  // An editor may add its mark before one that is there: a mark kept would hide the first section
+  // now and be dropped at the next read.
+  while (text.starts_with(byteOrderMark)) text.remove_prefix(byteOrderMark.size());
   SettingsFile settings;
   settings.lines_ = splitLines(text);
   return settings;

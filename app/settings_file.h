@@ -16,7 +16,7 @@ class SettingsFile {
   // its default. One that exists but cannot be read (no right to, a folder, a FIFO) throws
   // FileOpenError: taken as empty, it would be replaced by the defaults at the next write.
   static SettingsFile read(const std::filesystem::path& file);
-  // Lines may end with CR LF, LF or CR; a leading UTF-8 byte-order mark is dropped.
+  // Lines may end with CR LF, LF or CR; UTF-8 byte-order marks at the start are dropped.
   static SettingsFile parse(std::string_view text);
 
   // The value of the first such key in the first such section, or fallback.

@@ -1,5 +1,6 @@
 #include "common/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -40,6 +41,36 @@ bool isDecimalNumber(std::string_view text) {
   return pos == text.size();
 }
 
+// For a decimal number that from_chars finds outside double: whether it is too small (nearer to 0
+// than any double) rather than too large. Its first digit that is not 0 stands at 10^E, with
+// E = digits before the point - 1 - zeros before that digit + exponent.
+bool isTooSmall(std::string_view number) {
+  std::size_t pos = number.find_first_not_of("+-");
+  int64_t digitsBeforePoint = 0;
+  int64_t leadingZeros = 0;
+  bool beforePoint = true;
+  bool nonZeroSeen = false;
+  for (; pos < number.size() && (isDigit(number[pos]) || number[pos] == '.'); ++pos) {
+    if (number[pos] == '.') {
+      beforePoint = false;
+      continue;
+    }
+    if (beforePoint) ++digitsBeforePoint;
+    if (!nonZeroSeen && number[pos] == '0') ++leadingZeros;
+    if (number[pos] != '0') nonZeroSeen = true;
+  }
+  int64_t exponent = 0;
+  if (pos < number.size()) {
+    const bool negative = number[++pos] == '-';
+    if (number[pos] == '-' || number[pos] == '+') ++pos;
+    // Held where the sum cannot overflow; far past any double either way.
+    for (; pos < number.size(); ++pos)
+      exponent = std::min<int64_t>(exponent * 10 + (number[pos] - '0'), 1'000'000'000);
+    if (negative) exponent = -exponent;
+  }
+  return digitsBeforePoint - 1 - leadingZeros + exponent < 0;
+}
+
 // from_chars takes no "+" sign.
 std::string_view withoutPlus(std::string_view number) {
   if (!number.empty() && number.front() == '+') number.remove_prefix(1);
@@ -71,6 +102,10 @@ double parseFloat(std::string_view text) {
     if (error == std::errc() && end == digits.data() + digits.size() && std::isfinite(value)) {
       return value;
     }
+    // A number too small for a double is 0, as a correctly rounding reader gives it.
+    if (error == std::errc::result_out_of_range && end == digits.data() + digits.size() &&
+        isTooSmall(digits))
+      return digits.front() == '-' ? -0.0 : 0.0;
   }
   throw ConversionError("'" + std::string(text) + "' is not a valid floating point value");
 }

@@ -54,6 +54,14 @@ TEST(SettingsFileRead, FindsValuesAsThePlatformProfileDoes) {
     EXPECT_EQ(settings.value(c.section, c.key, "-"), c.expected) << c.section << "/" << c.key;
 }
 
+// What is read is what is written back and read the next time.
+TEST(SettingsFileRead, EveryByteOrderMarkAtTheStartIsDropped) {
+  const SettingsFile settings =
+      SettingsFile::parse("\xEF\xBB\xBF\xEF\xBB\xBF[Location]\r\nListCountry=5\r\n");
+  EXPECT_EQ(settings.value("Location", "ListCountry", "-"), "5");
+  EXPECT_EQ(settings.text(), "[Location]\r\nListCountry=5\r\n");
+}
+
 TEST(SettingsFileRead, MissingFileGivesDefaults) {
   const SettingsFile settings =
       SettingsFile::read(fs::temp_directory_path() / "no-such-dir" / "x.ini");

@@ -49,6 +49,17 @@ TEST(NumberText, DecimalNumbersConvertWithAPoint) {
   for (const Row& row : rows) EXPECT_DOUBLE_EQ(parseFloat(row.text), row.value) << row.text;
 }
 
+// Nearer to 0 than any double is 0, however the digits and the exponent share the smallness; only
+// what is too large fails ("1e999" below).
+TEST(NumberText, DecimalNumbersTooSmallForADoubleAreZero) {
+  for (const char* text :
+       {"1e-400", "-1.5e-3474", " 0.0001e-320 ", "000123e-330", "1e-99999999999999999999"}) {
+    EXPECT_EQ(parseFloat(text), 0.0) << text;
+  }
+  EXPECT_GT(parseFloat("5e-324"), 0.0);
+  EXPECT_THROW(parseFloat("0.01e311"), ConversionError);
+}
+
 TEST(NumberText, OnlyThePointIsADecimalSeparatorWhateverTheLocale) {
   // A locale with a decimal comma, where the system has one; the result must not depend on it.
   std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
