@@ -28,6 +28,7 @@ QLabel* caption(const char* name, const char* text, QWidget* buddy, const QRect&
                 QWidget* parent) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(name);
+  label->setTextFormat(Qt::PlainText);
   label->setBuddy(buddy);
   label->setGeometry(place);
   return label;

@@ -1,4 +1,4 @@
-// The settings file: any text is read, the program's seven keys are set to any values, and what
+// The settings file: any text is read, the program's keys are set to any values, and what
 // is written reads back the same. Values read back without the blanks around them, and with a
 // line break inside as a blank (a value is one line).
 #include <fuzzer/FuzzedDataProvider.h>
@@ -20,13 +20,15 @@ struct Key {
   const char* section;
   const char* name;
 };
-constexpr std::array<Key, 7> kKeys = {{{"Location", "ListCountry"},
+constexpr std::array<Key, 9> kKeys = {{{"Location", "ListCountry"},
                                        {"Generate", "Month"},
                                        {"Generate", "MonthNo"},
                                        {"Generate", "Year"},
                                        {"Generate", "NoMonthsGen"},
                                        {"CHMonth", "Month"},
-                                       {"CHMonth", "Year"}}};
+                                       {"CHMonth", "Year"},
+                                       {"Rules", "InIsrael"},
+                                       {"Rules", "AshkenaziNames"}}};
 // No value the fuzzer writes can be this: it tells an absent key.
 constexpr std::string_view kAbsent = "\r";
 
