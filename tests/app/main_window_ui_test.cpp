@@ -330,8 +330,9 @@ TEST_F(WindowTest, UserTextIsShownAsWrittenNeverAsMarkup) {
   EXPECT_NE(form->ScrollBox1->MessStaticText->text().toStdString().find(name), std::string::npos);
   // The save dialog's own labels are Qt's.
   for (const QLabel* label : form->findChildren<QLabel*>()) {
-    if (label->window() == form.get() && label->pixmap().isNull())
+    if (label->window() == form.get() && label->pixmap().isNull()) {
       EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
+    }
   }
   form->Tray->Timer1Timer();
   // Qt takes a tooltip for markup by its first line, the date line.
