@@ -7,6 +7,7 @@
 #include "app/program_resources.h"
 #include "app/rules_group.h"
 #include "app/shell/page_look.h"
+#include "common/product.h"
 
 namespace tevorin {
 
@@ -48,7 +49,7 @@ AboutPage::AboutPage(QWidget* parent) : QWidget(parent) {
   Label7->setAlignment(Qt::AlignCenter);
   Label7->setGeometry(266, 16, 131, 28);
   Label7->setCursor(Qt::PointingHandCursor);
-  Label8 = pageLabel("Version 1.5", kLightBlue, 11, false, this);
+  Label8 = pageLabel(QString("Version ") + kVersion, kLightBlue, 11, false, this);
   Label8->setObjectName("Label8");
   Label8->setAlignment(Qt::AlignCenter);
   Label8->setGeometry(266, 48, 131, 16);

@@ -87,7 +87,7 @@ void TForm1::createWindowFrame() {
   QLocale::setDefault(QLocale::c());
 
   setObjectName("Form1");
-  setWindowTitle("Tevorin 1.5");
+  setWindowTitle(QString(kApplicationTitle) + " " + kVersion);
   setWindowIcon(programIcon());
   QFont font = sansSerifFont();
   font.setPixelSize(10);

@@ -7,6 +7,7 @@
 
 #include "calendar/calendar_day.h"
 #include "common/number_text.h"
+#include "common/program_folders.h"
 
 namespace tevorin::cli {
 
@@ -157,14 +158,14 @@ void refuseOperands(const CommandLine& line) {
     throw UsageError("unexpected argument '" + std::string(line.operands.front()) + "'");
 }
 
-std::filesystem::path programDir() {
-  return std::filesystem::read_symlink("/proc/self/exe").parent_path();
+std::filesystem::path dataDir() {
+  return dataFolder(programFolder());
 }
 
 // An index past the files' end is refused rather than read as an empty place.
 NamedPlace placeFromFiles(std::optional<std::string_view> indexText) {
   LocationList list;
-  loadLocationList(programDir(), list);
+  loadLocationList(dataDir(), list);
   int32_t index = kDefaultPlaceIndex;
   if (indexText) {
     try {

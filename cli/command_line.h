@@ -62,8 +62,8 @@ OptionValues takeOptionValues(std::span<const std::string_view> args,
 // Throws UsageError naming the first operand, for commands that take none.
 void refuseOperands(const CommandLine& line);
 
-// The folder of the program file, where the place files and the portions page lie.
-std::filesystem::path programDir();
+// The folder of the place files and the portions page: beside the program, or installed.
+std::filesystem::path dataDir();
 
 struct NamedPlace {
   GeoLocation numbers;

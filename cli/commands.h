@@ -8,9 +8,11 @@ namespace tevorin::cli {
 
 // Each command takes the arguments after its name, prints its result to out and its log lines to
 // err, and returns the process exit code. It throws UsageError for a command line it cannot follow
-// and other exceptions for what it could not do; main reports them in one line.
+// and other exceptions for what it could not do; main reports them in one line, a command line
+// it cannot follow with the command's usage after it.
 
-// days FROM TO [--israel] [--ashkenazi] [--lat X --lon Y --utc Z]: one tab-separated line per day.
+// days FROM TO [--israel] [--ashkenazi] [--place INDEX | --lat X --lon Y --utc Z]: one
+// tab-separated line per day.
 int runDays(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
 
 // html --month M --year Y --months N --out PATH [--israel] [--ashkenazi]
@@ -20,5 +22,9 @@ int runHtml(std::span<const std::string_view> args, std::ostream& out, std::ostr
 // today [--place INDEX | --lat X --lon Y --utc Z]: the notification area's text for today, its
 // carriage return printed as a line break.
 int runToday(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
+
+// places [TEXT]: index, display text, latitude, longitude and offset of every place whose display
+// text holds TEXT, compared without regard to case and accents.
+int runPlaces(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
 
 }  // namespace tevorin::cli

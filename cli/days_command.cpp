@@ -56,8 +56,13 @@ char* putDay(char* out, const CalendarDay& day, const GeoLocation& place) {
 }  // namespace
 
 int runDays(std::span<const std::string_view> args, std::ostream& out, std::ostream&) {
-  const CommandLine line = parseCommandLine(args);
+  const OptionValues taken = takeOptionValues(args, {"--place"});
+  const CommandLine line = parseCommandLine(taken.rest);
   if (line.operands.size() != 2) throw UsageError("needs two dates, FROM and TO (YYYY-MM-DD)");
+  const auto placeIndex = taken.value("--place");
+  if (line.placeNumbersGiven && placeIndex) {
+    throw UsageError("--place and --lat, --lon, --utc exclude each other");
+  }
   DayOptions options = line.options;
   const GregorianDate from = parseIsoDate(line.operands[0]);
   const GregorianDate to = parseIsoDate(line.operands[1]);
@@ -67,7 +72,7 @@ int runDays(std::span<const std::string_view> args, std::ostream& out, std::ostr
     throw UsageError("TO (" + std::string(line.operands[1]) + ") is before FROM (" +
                      std::string(line.operands[0]) + ")");
   }
-  if (!line.placeNumbersGiven) options.place = placeFromFiles(std::nullopt).numbers;
+  if (!line.placeNumbersGiven) options.place = placeFromFiles(placeIndex).numbers;
 
   std::vector<char> block(kBlockSize + kLongestLine);
   char* end = block.data();

@@ -66,7 +66,7 @@ int runHtml(std::span<const std::string_view> args, std::ostream&, std::ostream&
   request.outputPath = required(options, "--out");
   request.inIsrael = line.options.inIsrael;
   request.ashkenaziNames = line.options.ashkenaziNames;
-  request.programDir = programDir();
+  request.programDir = dataDir();
   const NamedPlace place = choosePlace(options, line);
   request.place = place.numbers;
   request.placeName = place.displayText;

@@ -9,6 +9,7 @@
 
 namespace {
 
+using tevorin::testing::beforeUsage;
 using tevorin::testing::CliRun;
 using tevorin::testing::runCli;
 
@@ -47,6 +48,8 @@ TEST(CliDays, PrintsOneLinePerDayWithSevenColumns) {
         "2008-03-08\tSaturday\t1 Adar II 5768\t\t\tPekudei\t5:59/17:40"}},
       {"days 2007-06-21 2007-06-21 --lat 40.71 --lon -74.01 --utc -5",
        {"2007-06-21\tThursday\t5 Tammuz 5767\t\t\t\t4:26/19:29"}},
+      {"days 2007-06-21 2007-06-21 --place 7615",
+       {"2007-06-21\tThursday\t5 Tammuz 5767\t\t\t\t4:26/19:28"}},
       {"days 2007-12-21 2007-12-21 --lat 78 --lon 15 --utc 1",
        {"2007-12-21\tFriday\t12 Tevet 5768\t\t\t\t--:--/--:--"}},
       {"days 0001-01-01 0001-01-01", {"0001-01-01\tMonday\t18 Tevet 3761\t\t\t\t6:40/16:39"}},
@@ -69,7 +72,7 @@ TEST(CliDays, WholeSpanHasEveryDayOnce) {
   EXPECT_EQ(all.back().substr(0, all.back().rfind('\t')), "2500-12-31\tFriday\t8 Tevet 6261\t\t\t");
 }
 
-TEST(CliDays, RefusesBadArgumentsWithOneLineAndExitCodeTwo) {
+TEST(CliDays, RefusesBadArgumentsWithOneLineThenTheUsageAndExitCodeTwo) {
   const char* bad[] = {
       "days",
       "days 2007-01-01",
@@ -89,13 +92,19 @@ TEST(CliDays, RefusesBadArgumentsWithOneLineAndExitCodeTwo) {
       "days 2007-01-01 2007-01-02 --lat 91 --lon 35.22 --utc 2",
       "days 2007-01-01 2007-01-02 --lat 31.78",
       "days 2007-01-01 2007-01-02 --lat 31.78 --lon 35.22 --utc",
+      "days 2007-01-01 2007-01-02 --place 12428",
+      "days 2007-01-01 2007-01-02 --place x",
+      "days 2007-01-01 2007-01-02 --place",
+      "days 2007-01-01 2007-01-02 --place 1 --lat 31.78 --lon 35.22 --utc 2",
   };
   for (const char* arguments : bad) {
     const CliRun run = runCli(arguments);
     EXPECT_EQ(run.exitCode, 2) << arguments;
     EXPECT_EQ(run.out, "") << arguments;
-    EXPECT_EQ(lines(run.err).size(), 1U) << arguments << ": " << run.err;
-    EXPECT_EQ(run.err.rfind("tevorin-cli days: ", 0), 0U) << arguments << ": " << run.err;
+    const std::string fault = beforeUsage(run.err, "days");
+    EXPECT_EQ(lines(fault).size(), 1U) << arguments << ": " << run.err;
+    EXPECT_EQ(fault.rfind("tevorin-cli days: ", 0), 0U) << arguments << ": " << run.err;
+    EXPECT_NE(fault, run.err) << arguments << ": no usage after the fault";
   }
 }
 
@@ -113,16 +122,32 @@ TEST(CliDays, TellsTheReasonOfARefusal) {
        "tevorin-cli days: --lat: '31,78' is not a valid floating point value\n"},
       {"days 2007-01-01 2007-01-02 --zone 2", "tevorin-cli days: unknown option --zone\n"},
   };
-  for (const Row& row : rows) EXPECT_EQ(runCli(row.arguments).err, row.message);
+  for (const Row& row : rows)
+    EXPECT_EQ(beforeUsage(runCli(row.arguments).err, "days"), row.message);
 }
 
-TEST(Cli, WithoutAKnownCommandShowsUsage) {
-  for (const char* arguments : {"", "weeks 2007-01-01 2007-01-02", "--help"}) {
-    const CliRun run = runCli(arguments);
-    EXPECT_EQ(run.exitCode, 2) << arguments;
-    EXPECT_EQ(run.out, "") << arguments;
-    EXPECT_NE(run.err.find("usage:"), std::string::npos) << arguments;
-    EXPECT_NE(run.err.find("tevorin-cli days FROM TO"), std::string::npos) << arguments;
+TEST(Cli, WithoutAKnownCommandNamesTheFaultThenShowsUsage) {
+  struct Row {
+    const char* arguments;
+    const char* fault;
+  };
+  const Row rows[] = {
+      {"", "tevorin-cli: a command is needed"},
+      {"weeks 2007-01-01 2007-01-02", "tevorin-cli: unknown command 'weeks'"},
+      {"--days", "tevorin-cli: unknown command '--days'"},
+      {"help weeks", "tevorin-cli: help: unknown command 'weeks'"},
+      {"help days html", "tevorin-cli: help takes one command"},
+      {"--version 2", "tevorin-cli: --version takes no arguments"},
+  };
+  for (const Row& row : rows) {
+    const CliRun run = runCli(row.arguments);
+    EXPECT_EQ(run.exitCode, 2) << row.arguments;
+    EXPECT_EQ(run.out, "") << row.arguments;
+    const std::vector<std::string> err = lines(run.err);
+    ASSERT_GT(err.size(), 2U) << row.arguments;
+    EXPECT_EQ(err[0], row.fault);
+    EXPECT_EQ(err[1], "usage:");
+    EXPECT_EQ(err[2].rfind("  tevorin-cli days FROM TO", 0), 0U) << row.arguments;
   }
 }
 

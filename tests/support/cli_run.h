@@ -43,6 +43,17 @@ inline CliRun runCli(const std::string& arguments,
   return run;
 }
 
+// What a refused command line prints on stderr before the usage line of the command that follows
+// it; the whole text when no usage line ends it.
+inline std::string beforeUsage(const std::string& err, const std::string& command) {
+  const std::string usage = "usage: tevorin-cli " + command + " ";
+  const std::size_t at = err.rfind(usage);
+  if (at == std::string::npos || (at > 0 && err[at - 1] != '\n') ||
+      err.find('\n', at) != err.size() - 1)
+    return err;
+  return err.substr(0, at);
+}
+
 // A copy of the built tevorin-cli in folder, to run beside files the test controls.
 inline void copyBuiltCli(const std::filesystem::path& folder) {
   std::filesystem::copy_file(std::filesystem::path(TEVORIN_BIN_DIR) / "tevorin-cli",
