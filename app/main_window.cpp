@@ -36,7 +36,6 @@ namespace tevorin {
 
 namespace {
 
-constexpr char kSettingsFileName[] = "tvrn.ini";
 constexpr char kRulesSection[] = "Rules";
 
 constexpr const char* kTabCaptions[] = {"&Common && Hebrew", "G&enerate calendar",
@@ -66,12 +65,13 @@ bool isLeftClickOn(QObject* watched, QEvent* event) {
 
 }  // namespace
 
-TForm1::TForm1(std::filesystem::path programDir, QWidget* parent)
+TForm1::TForm1(std::filesystem::path dataDir, SettingsLocation settings, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint) {
+                          Qt::WindowCloseButtonHint),
+      settings_(std::move(settings)) {
   createWindowFrame();
-  connectServices(std::move(programDir));
+  connectServices(std::move(dataDir));
   createTabs();
   createPages();
   connectPages();
@@ -81,6 +81,9 @@ TForm1::TForm1(std::filesystem::path programDir, QWidget* parent)
     reportError(error.what());
   }
 }
+
+TForm1::TForm1(const std::filesystem::path& programDir, QWidget* parent)
+    : TForm1(programDir, {programDir / "tvrn.ini", programDir / "tvrn.ini"}, parent) {}
 
 void TForm1::createWindowFrame() {
   // Our own conversions never read the locale; this makes Qt's agree with them.
@@ -97,7 +100,7 @@ void TForm1::createWindowFrame() {
     move(screen->availableGeometry().center() - rect().center());
 }
 
-void TForm1::connectServices(std::filesystem::path programDir) {
+void TForm1::connectServices(std::filesystem::path dataDir) {
   services.placeName = [this] { return GroupBox1->placeName(); };
   services.hasPlace = [this] { return GroupBox1->hasPlace(); };
   services.placeGeoLocation = [this] { return GroupBox1->placeGeoLocation(); };
@@ -106,7 +109,7 @@ void TForm1::connectServices(std::filesystem::path programDir) {
   services.yield = [] { QCoreApplication::processEvents(); };
   services.today = [] { return todayLocalDate(); };
   services.openDocument = openOnDesktop;
-  services.programDir = std::move(programDir);
+  services.dataDir = std::move(dataDir);
 }
 
 void TForm1::createTabs() {
@@ -156,7 +159,7 @@ void TForm1::selectTab(int index) {
 void TForm1::FormCreate() {
   selectTab(kAboutPage);
   try {
-    GroupBox1->loadLists(services.programDir);
+    GroupBox1->loadLists(services.dataDir);
   } catch (const FileOpenError& error) {
     reportError(error.what());
   }
@@ -166,11 +169,15 @@ void TForm1::FormCreate() {
 void TForm1::readSettings() {
   SettingsFile settings;
   try {
-    settings = SettingsFile::read(settingsPath());
+    settings = SettingsFile::read(settings_.readFrom);
   } catch (const FileOpenError& error) {
-    // The run goes on with the defaults, and the file is kept as it is: said once, here.
-    settingsUnreadable_ = true;
     reportError(error.what());
+    // The run goes on with the defaults. The user's own file is kept as it is; a tvrn.ini beside
+    // the program only gave the first values, and the user's file is made afresh.
+    if (settings_.readFrom == settings_.file)
+      settingsUnreadable_ = true;
+    else
+      settings_.readFrom = settings_.file;
   }
   // First, as nothing can fail there: the month the later keys draw already follows the rules.
   readRules(settings);
@@ -235,15 +242,34 @@ void TForm1::FormActivate() {
 }
 
 void TForm1::FormDestroy() {
+  writeSettings();
+}
+
+void TForm1::writeSettings() {
+  try {
+    saveSettings();
+  } catch (const FileError& error) {
+    reportError(error.what());
+  }
+}
+
+void TForm1::saveSettings() {
   // Written over, a file that could not be read would lose the place and all else it holds.
   if (settingsUnreadable_) return;
-  SettingsFile settings;
-  try {
-    settings = SettingsFile::read(settingsPath());
-  } catch (const FileOpenError& error) {
-    reportError(error.what());
-    return;
-  }
+  SettingsFile values;
+  storeSettings(values);
+  if (values.text() == settingsWritten_) return;
+  SettingsFile settings = SettingsFile::read(settings_.readFrom);
+  storeSettings(settings);
+  makeFoldersFor(settings_.file);
+  // The old file stays whole when the write fails, but the user's choices are lost: say so.
+  if (!settings.write(settings_.file))
+    throw FileError("Cannot write file '" + settings_.file.string() + "'");
+  settingsWritten_ = values.text();
+  settings_.readFrom = settings_.file;
+}
+
+void TForm1::storeSettings(SettingsFile& settings) const {
   // Without places (a file missing or empty) the stored choice waits for a run that finds them.
   if (GroupBox1->hasPlace())
     settings.setValue("Location", "ListCountry", integerText(GroupBox1->selectedIndex()));
@@ -255,9 +281,6 @@ void TForm1::FormDestroy() {
   settings.setValue("CHMonth", "Year", fieldText(ScrollBox1->YearEdit1));
   settings.setValue(kRulesSection, "InIsrael", services.inIsrael ? "1" : "0");
   settings.setValue(kRulesSection, "AshkenaziNames", services.ashkenaziNames ? "1" : "0");
-  // The old file stays whole when the write fails, but the user's choices are lost: say so.
-  if (!settings.write(settingsPath()))
-    reportError("Cannot write file '" + settingsPath().string() + "'");
 }
 
 void TForm1::TabControl1Change() {
@@ -321,10 +344,6 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   return QWidget::eventFilter(watched, event);
-}
-
-std::filesystem::path TForm1::settingsPath() const {
-  return services.programDir / kSettingsFileName;
 }
 
 }  // namespace tevorin

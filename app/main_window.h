@@ -2,8 +2,10 @@
 
 #include <QWidget>
 #include <filesystem>
+#include <optional>
 #include <string>
 
+#include "app/settings_location.h"
 #include "app/shell/window_services.h"
 
 class QTabBar;
@@ -11,6 +13,7 @@ class QTabBar;
 namespace tevorin {
 
 class AboutPage;
+class SettingsFile;
 class GeneratePage;
 class LocationGroup;
 class MonthPage;
@@ -25,15 +28,23 @@ class TForm1 : public QWidget {
   Q_OBJECT
 
  public:
-  // The place files and tvrn.ini are read from, and tvrn.ini written to, programDir. Runs
-  // FormCreate; its errors go to the application's error report and the window opens all the same.
-  explicit TForm1(std::filesystem::path programDir, QWidget* parent = nullptr);
+  // The place files and the portions page are read from dataDir, the settings from and to
+  // settings. Runs FormCreate; its errors go to the application's error report and the window
+  // opens all the same.
+  TForm1(std::filesystem::path dataDir, SettingsLocation settings, QWidget* parent = nullptr);
+  // A portable folder: the place files, the portions page and tvrn.ini all in programDir.
+  explicit TForm1(const std::filesystem::path& programDir, QWidget* parent = nullptr);
   // Runs FormDestroy.
   ~TForm1() override;
 
   void FormCreate();
   void FormActivate();
   void FormDestroy();
+  // Writes the settings as FormDestroy does, for an end that may come without it (the session's
+  // end); nothing when they are as this run wrote them last. A failure is reported.
+  void writeSettings();
+  // The same without a report, for an end where no message can be shown; throws FileError.
+  void saveSettings();
   void TabControl1Change();
   void URLLabel1Click();
   void Label7Click();
@@ -66,16 +77,20 @@ class TForm1 : public QWidget {
 
  private:
   void createWindowFrame();
-  void connectServices(std::filesystem::path programDir);
+  void connectServices(std::filesystem::path dataDir);
   void createTabs();
   void createPages();
   void connectPages();
   void readRules(const SettingsFile& settings);
   void readSettings();
-  std::filesystem::path settingsPath() const;
+  // The values of the settings file, from the controls.
+  void storeSettings(SettingsFile& settings) const;
 
-  // tvrn.ini exists but could not be read at start: it is not written at the end.
+  SettingsLocation settings_;
+  // settings_.file exists but could not be read at start: it is not written at the end.
   bool settingsUnreadable_ = false;
+  // The values this run wrote last, as the text of a file of them alone.
+  std::optional<std::string> settingsWritten_;
   bool shown_ = false;
   bool activated_ = false;
 };

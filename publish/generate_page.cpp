@@ -187,7 +187,7 @@ void GeneratePage::GenerateBitBtn1Click() {
   request.outputPath = fieldText(PathEdit1);
   request.inIsrael = services_.inIsrael;
   request.ashkenaziNames = services_.ashkenaziNames;
-  request.programDir = services_.programDir;
+  request.programDir = services_.dataDir;
 
   writeHtmlCalendar(request, [this](std::string_view line) { logLine(line); });
   logLine(kReady);

@@ -27,6 +27,10 @@ class TrayDisplay : public QObject {
   // After the icon has brought the window back: the month page on today's month and today's box,
   // then the update. Throws what drawing the month throws.
   void TrayIcon1Restore();
+  // What a double-click on the icon does, also for a second start of the program: shows the
+  // window and brings it to the front; TrayIcon1Restore follows once the window's own activation
+  // handling is over, or when the window system does not activate it at all.
+  void restoreWindow();
 
   QSystemTrayIcon* TrayIcon1 = nullptr;
   QTimer* Timer1 = nullptr;
@@ -44,9 +48,6 @@ class TrayDisplay : public QObject {
  private:
   void hideToIcon();
   void watchTray();
-  // Shows the window and brings it to the front; TrayIcon1Restore follows once the window's own
-  // activation handling is over, or when the window system does not activate it at all.
-  void restoreWindow();
   void finishRestore();
 
   QWidget& window_;

@@ -33,8 +33,8 @@ struct WindowServices {
   std::function<GregorianDate()> today;
   // Asks the desktop to open a file or web address; false when it refused.
   std::function<bool(const std::string&)> openDocument;
-  // The folder of the program file: data files and settings live there.
-  std::filesystem::path programDir;
+  // The folder of the place files and the portions page: beside the program, or installed.
+  std::filesystem::path dataDir;
   // The user's choice on the about page, read by the month and the Generate page; the
   // notification area always shows the diaspora's dates.
   bool inIsrael = false;

@@ -69,7 +69,7 @@ class GeneratePageTest : public ::testing::Test {
       opened.push_back(target);
       return shellAccepts;
     };
-    services.programDir = programDir;
+    services.dataDir = programDir;
     std::filesystem::current_path(here);
     page = std::make_unique<GeneratePage>(services);
     page->SaveDialog1->setOption(QFileDialog::DontUseNativeDialog);
