@@ -1,4 +1,6 @@
 #include <QStyleFactory>
+#include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <filesystem>
 
@@ -12,6 +14,24 @@
 #include "common/program_folders.h"
 #include "common/standard_streams.h"
 #include "views/tray_display.h"
+
+namespace {
+
+// The window, while the event loop runs.
+tevorin::TForm1* runningWindow = nullptr;
+
+// Qt ends the process with exit() when the X server goes away, as at the end of a session without
+// a session manager: the window still exists then, but no message can be shown.
+void saveSettingsAtExit() {
+  if (runningWindow == nullptr) return;
+  try {
+    runningWindow->saveSettings();
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "tevorin: %s\n", error.what());
+  }
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   tevorin::openStandardStreams();
@@ -45,7 +65,12 @@ int main(int argc, char** argv) {
     form.show();
     copy.listen();
     endOnSignals.listen();
-    return application.exec();
+    // Registered last, so that it runs before what Qt set up for the window is torn down.
+    runningWindow = &form;
+    std::atexit(saveSettingsAtExit);
+    const int status = application.exec();
+    runningWindow = nullptr;
+    return status;
   } catch (const std::exception& error) {
     // Only the window's construction gets here: errors of event handlers are reported by the
     // application, which goes on running.

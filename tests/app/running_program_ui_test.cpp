@@ -71,6 +71,35 @@ TEST_F(RunningProgram, SettingsAreWrittenWhenTheProgramIsAskedToEnd) {
   }
 }
 
+// A session without a session manager ends with the X server; Qt then ends the program at once.
+TEST_F(RunningProgram, SettingsAreWrittenWhenTheDisplayGoesAway) {
+  const fs::path xvfb = "/usr/bin/Xvfb";
+  if (!fs::exists(xvfb)) GTEST_SKIP() << "no Xvfb";
+  const fs::path displayFile = root_ / "display";
+  ProgramRun server(xvfb, {}, false,
+                    {"-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "800x600x24"},
+                    displayFile);
+  std::string display;
+  for (int i = 0; i < 1000 && display.empty(); ++i) {
+    display = readFile(displayFile);
+    if (display.empty()) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  ASSERT_FALSE(display.empty()) << "the virtual display did not start";
+  display.erase(display.find_last_not_of("\n") + 1);
+
+  const fs::path bin = root_ / "bin";
+  copyBuiltProgram(bin);
+  writeFile(bin / "tvrn.ini", "[Location]\r\nListCountry=7615\r\n");
+  std::vector<std::string> env = environment();
+  env.insert(env.begin(), {"QT_QPA_PLATFORM=xcb", "DISPLAY=:" + display});
+  ProgramRun program(bin / "tevorin", env);
+  ASSERT_TRUE(waitUntilListening(runtime_));
+  server.signal(SIGTERM);
+  EXPECT_NE(program.waitForEnd(), -1) << "the program did not end";
+  EXPECT_EQ(value(bin / "tvrn.ini", "Location", "ListCountry"), "7615");
+  EXPECT_EQ(value(bin / "tvrn.ini", "CHMonth", "Year"), "2007");
+}
+
 TEST_F(RunningProgram, ALaterStartBringsTheWindowForwardOnTodayAndEnds) {
   const fs::path bin = root_ / "bin";
   copyBuiltProgram(bin);

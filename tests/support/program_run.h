@@ -1,5 +1,6 @@
 #pragma once
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/stat.h>
@@ -25,24 +26,32 @@ inline void copyBuiltProgram(const std::filesystem::path& folder) {
   std::filesystem::copy_file(bin / "Parsh.htm", folder / "Parsh.htm");
 }
 
-// The real program in a process of its own, offscreen, with the environment given ("NAME=value")
-// besides PATH; as the user "nobody" when asked and the test runs as root.
+// A program in a process of its own, with the environment given ("NAME=value", offscreen and PATH
+// unless given); as the user "nobody" when asked and the test runs as root; its standard output
+// to the file output when one is given.
 class ProgramRun {
  public:
   ProgramRun(const std::filesystem::path& program, std::vector<std::string> environment,
-             bool asNobody = false) {
+             bool asNobody = false, std::vector<std::string> arguments = {},
+             const std::filesystem::path& output = {}) {
     environment.push_back("QT_QPA_PLATFORM=offscreen");
     environment.push_back("PATH=/usr/bin:/bin");
     pid_ = ::fork();
     if (pid_ != 0) return;
     if (asNobody && ::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
       ::_exit(120);
+    if (!output.empty()) {
+      const int out = ::open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+      if (out < 0 || ::dup2(out, 1) < 0) ::_exit(121);
+    }
     std::vector<char*> env;
     for (std::string& entry : environment) env.push_back(entry.data());
     env.push_back(nullptr);
     std::string path = program.string();
-    char* argv[] = {path.data(), nullptr};
-    ::execve(path.c_str(), argv, env.data());
+    std::vector<char*> argv{path.data()};
+    for (std::string& argument : arguments) argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    ::execve(path.c_str(), argv.data(), env.data());
     ::_exit(127);
   }
   ~ProgramRun() {
