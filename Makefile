@@ -5,29 +5,39 @@ FUZZ_BUILD ?= build-fuzz
 # make fuzz: seconds for each fuzz target; make test runs each for FUZZ_SMOKE_SECONDS over its corpus.
 FUZZ_SECONDS ?= 60
 FUZZ_SMOKE_SECONDS ?= 5
-SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-BUILD_PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev libgmock-dev \
-                  libbenchmark-dev fonts-dejavu-core faketime clang libclang-rt-14-dev
-RUN_PACKAGES   := xvfb xauth x11-utils xdotool imagemagick xdg-utils
+BUILD_PACKAGES   := cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev libgmock-dev \
+                    libbenchmark-dev fonts-dejavu-core faketime clang libclang-rt-14-dev xvfb
+RUN_PACKAGES     := xvfb xauth x11-utils xdotool imagemagick xdg-utils
+PACKAGE_PACKAGES := dpkg-dev file
 
-.PHONY: all deps run-deps configure build run test fuzz-build fuzz bench clean
+# Installs the Debian packages named in $(1) that are missing: as root, through sudo, or, without
+# either, by saying which line to run as root.
+define install_missing
+	@missing=$$(for p in $(1); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  line="apt-get install -y --no-install-recommends $$(echo $$missing)"; \
+	  if [ "$$(id -u)" = 0 ]; then sudo=""; \
+	  elif command -v sudo >/dev/null; then sudo="sudo"; \
+	  else echo "Missing packages: $$(echo $$missing). Run as root:"; echo "  apt-get update && $$line"; exit 1; fi; \
+	  echo "Installing:" $$missing; \
+	  { $$sudo apt-get update && DEBIAN_FRONTEND=noninteractive $$sudo $$line; } || \
+	    { echo "Could not install them. Run as root:"; echo "  apt-get update && $$line"; exit 1; }; \
+	fi
+endef
+
+.PHONY: all deps run-deps package-deps configure build run test fuzz-build fuzz bench package clean
 
 all: build
 
 deps:
-	@missing=$$(for p in $(BUILD_PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; done); \
-	if [ -n "$$missing" ]; then \
-	  echo "Installing:" $$missing; \
-	  $(SUDO) apt-get update && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
-	fi
+	$(call install_missing,$(BUILD_PACKAGES))
 
 run-deps: deps
-	@missing=$$(for p in $(RUN_PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; done); \
-	if [ -n "$$missing" ]; then \
-	  echo "Installing:" $$missing; \
-	  $(SUDO) apt-get update && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
-	fi
+	$(call install_missing,$(RUN_PACKAGES))
+
+package-deps: deps
+	$(call install_missing,$(PACKAGE_PACKAGES))
 
 configure: deps
 	cmake -S . -B $(BUILD) -G Ninja
@@ -52,6 +62,10 @@ fuzz-build: deps
 
 fuzz: fuzz-build
 	fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+# A Debian package of the programs in $(BUILD)/, installed with `apt-get install ./tevorin_*.deb`.
+package: package-deps build
+	cmake --build $(BUILD) --target package
 
 bench: build
 	$(BUILD)/bin/tevorin_bench
