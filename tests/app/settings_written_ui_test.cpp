@@ -55,5 +55,20 @@ TEST_F(WindowTest, SettingsComeFromTheirStartFileAndGoToTheUsersFileInFoldersMad
   EXPECT_TRUE(errors.empty());
 }
 
+// Only the user's own file is kept when it cannot be read; a start file beside the program that
+// cannot be read leaves the user's file to be made.
+TEST_F(WindowTest, AStartFileThatCannotBeReadIsSaidAndTheUsersFileIsMade) {
+  copyShippedPlaces();
+  fs::create_directories(dir_ / "tvrn.ini" / "inside");
+  const fs::path users = dir_ / "config" / "tevorin" / "tvrn.ini";
+  {
+    TForm1 form(dir_, {users, dir_ / "tvrn.ini"});
+    setFieldText(form.ScrollBox1->YearEdit1, "2011");
+  }
+  EXPECT_EQ(errors.size(), 1U);
+  EXPECT_EQ(year(users), "2011");
+  EXPECT_TRUE(fs::is_directory(dir_ / "tvrn.ini" / "inside"));
+}
+
 }  // namespace
 }  // namespace tevorin::testing
