@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QRadioButton>
 
+#include "app/shell/page_look.h"
+
 namespace tevorin {
 
 namespace {
@@ -13,13 +15,17 @@ constexpr char kGroupStyle[] = R"(
 QGroupBox#RulesGroupBox { color: white; border: 1px solid rgb(120, 160, 200); border-radius: 3px;
                           margin-top: 6px; font-size: 10px; }
 QGroupBox#RulesGroupBox::title { subcontrol-origin: margin; left: 10px; padding: 0px; }
-QGroupBox#RulesGroupBox QLabel, QGroupBox#RulesGroupBox QRadioButton { color: white;
-                                                                       font-size: 10px; }
+QGroupBox#RulesGroupBox QLabel { color: white; font-size: 10px; }
+QGroupBox#RulesGroupBox QRadioButton { font-size: 10px; }
 )";
 
 QRadioButton* choice(const char* name, const char* text, const QRect& place, QWidget* parent) {
   auto* button = new QRadioButton(text, parent);
   button->setObjectName(name);
+  // White words beside the usual white circle with its dark dot: a style-sheet colour would paint
+  // the dot white as well.
+  setColour(button, QPalette::WindowText, kWhite);
+  setColour(button, QPalette::Text, qRgb(0, 0, 0));
   button->setGeometry(place);
   return button;
 }
