@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 
 namespace tevorin {
 
@@ -47,26 +48,42 @@ double wrapHours(double t) {
   return t < 0 ? t + 24 : t;
 }
 
-// Writes hoursText(hours) at out; returns the end of the text.
-char* writeHours(char* out, double hours) {
-  if (!(hours >= 0 && hours <= 24)) {
-    std::memcpy(out, "--:--", 5);
-    return out + 5;
-  }
+// The minute a time of day shows, or none outside 0 to 24 hours.
+std::optional<ShownTime> shownTimeOf(double hours) {
+  if (!(hours >= 0 && hours <= 24)) return std::nullopt;
   const auto whole = static_cast<int32_t>(hours);
   // (hours - whole) * 60 can round up to 60 for a fraction just below one.
   const int32_t minutes = std::min(59, static_cast<int32_t>((hours - whole) * 60));
-  out = std::to_chars(out, out + 2, whole).ptr;
+  return ShownTime{0, whole, minutes};
+}
+
+// Writes hoursText(hours) at out; returns the end of the text.
+char* writeHours(char* out, double hours) {
+  const auto shown = shownTimeOf(hours);
+  if (!shown) {
+    std::memcpy(out, "--:--", 5);
+    return out + 5;
+  }
+  out = std::to_chars(out, out + 2, shown->hours).ptr;
   *out++ = ':';
-  *out++ = static_cast<char>('0' + minutes / 10);
-  *out++ = static_cast<char>('0' + minutes % 10);
+  *out++ = static_cast<char>('0' + shown->minutes / 10);
+  *out++ = static_cast<char>('0' + shown->minutes % 10);
   return out;
 }
 
-}  // namespace
+// Rise and set in hours of standard time from the date's midnight, before they are brought into
+// the day; none when the sun stays below the horizon (or an input is not a number).
+struct SunHours {
+  double rise;
+  double set;
+  bool staysUp;  // rise and set are then noon less and plus twelve hours
+  // The equation of time came out near a whole day (around 21 September): both times are a day
+  // late before the wrap brings them back.
+  bool dayLate;
+};
 
-std::string computeSunTimes(float latitude, float longitude, double utcOffset, float year,
-                            float month, float day) {
+std::optional<SunHours> sunHours(float latitude, float longitude, double utcOffset, float year,
+                                 float month, float day) {
   const int32_t y = truncatedWhole(year);
   const int32_t m = truncatedWhole(month);
   const int32_t dd = truncatedWhole(day);
@@ -96,19 +113,39 @@ std::string computeSunTimes(float latitude, float longitude, double utcOffset, f
   double altitude = (0.5 * kSunDiameter + kRefraction) * kRad;
   if (latitude < 0) altitude = -altitude;
   double x = std::tan(declination + altitude) * std::tan(latitude * kRad);
-  if (x > kHourAngleClamp) x = 1;
+  const bool staysUp = x > kHourAngleClamp;
+  if (staysUp) x = 1;
   // Below -1 the sun stays under the horizon all day (a value that is not a number as well).
-  if (!(x >= -1)) return kNoSunTimes;
+  if (!(x >= -1)) return std::nullopt;
   const double halfDay = std::asin(x) + kPi * 0.5;
 
-  const double rise = wrapHours(12 - 12 * halfDay / kPi + utcOffset - longitude * (1.0 / 15) +
-                                equationOfTime * (1.0 / 60));
-  const double set = wrapHours(12 + 12 * halfDay / kPi + utcOffset - longitude * (1.0 / 15) +
-                               equationOfTime * (1.0 / 60));
+  // Term by term in this order: another order could move a shown minute.
+  const double rise =
+      12 - 12 * halfDay / kPi + utcOffset - longitude * (1.0 / 15) + equationOfTime * (1.0 / 60);
+  const double set =
+      12 + 12 * halfDay / kPi + utcOffset - longitude * (1.0 / 15) + equationOfTime * (1.0 / 60);
+  return SunHours{rise, set, staysUp, equationOfTime > 720};
+}
+
+// The shown minute of a time and the day it falls on, counted from the date asked for.
+std::optional<ShownTime> shownEvent(double hours, bool dayLate) {
+  const double wrapped = wrapHours(hours);
+  auto shown = shownTimeOf(wrapped);
+  if (shown)
+    shown->dayShift = static_cast<int32_t>(std::lround((hours - wrapped) / 24)) - (dayLate ? 1 : 0);
+  return shown;
+}
+
+}  // namespace
+
+std::string computeSunTimes(float latitude, float longitude, double utcOffset, float year,
+                            float month, float day) {
+  const auto hours = sunHours(latitude, longitude, utcOffset, year, month, day);
+  if (!hours) return kNoSunTimes;
   char text[16];
-  char* end = writeHours(text, rise);
+  char* end = writeHours(text, wrapHours(hours->rise));
   *end++ = '/';
-  end = writeHours(end, set);
+  end = writeHours(end, wrapHours(hours->set));
   return std::string(text, end);
 }
 
@@ -116,6 +153,18 @@ std::string sunTimesAt(const GeoLocation& place, int32_t year, int32_t month, in
   return computeSunTimes(static_cast<float>(place.latitude), static_cast<float>(place.longitude),
                          place.utcOffset, static_cast<float>(year), static_cast<float>(month),
                          static_cast<float>(day));
+}
+
+std::optional<SunEvents> sunEventsAt(const GeoLocation& place, int32_t year, int32_t month,
+                                     int32_t day) {
+  const auto hours = sunHours(
+      static_cast<float>(place.latitude), static_cast<float>(place.longitude), place.utcOffset,
+      static_cast<float>(year), static_cast<float>(month), static_cast<float>(day));
+  if (!hours || hours->staysUp) return std::nullopt;
+  const auto rise = shownEvent(hours->rise, hours->dayLate);
+  const auto set = shownEvent(hours->set, hours->dayLate);
+  if (!rise || !set) return std::nullopt;
+  return SunEvents{*rise, *set};
 }
 
 std::string hoursText(double hours) {

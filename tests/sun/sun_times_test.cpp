@@ -94,6 +94,75 @@ INSTANTIATE_TEST_SUITE_P(
         // An offset a whole day off its longitude still lands within the day.
         SunCase{0, -180, 24, 2007, 6, 21, "18:01/6:01"}));
 
+// The minutes of the text, each on its own day: a sunset past midnight belongs to the next day,
+// and days whose shown times are no sunrise and sunset have none.
+TEST(SunTimes, EventsCarryTheShownMinutesOnTheirDays) {
+  const struct {
+    GeoLocation place;
+    int month;
+    int day;
+    std::optional<SunEvents> expected;
+  } cases[] = {
+      {{40.71, -74.01, -5}, 6, 21, SunEvents{{0, 4, 26}, {0, 19, 29}}},
+      {{31.78, 35.22, 2}, 9, 22, SunEvents{{0, 5, 29}, {0, 17, 34}}},
+      // Reykjavik, whose text shows 2:55/0:02.
+      {{64.1467, -21.94, 0}, 6, 19, SunEvents{{0, 2, 55}, {1, 0, 2}}},
+      {{64.1467, -21.94, 0}, 6, 17, SunEvents{{0, 2, 56}, {1, 0, 0}}},
+      // An offset a whole day off its longitude: the text shows 18:01/6:01.
+      {{0, -180, 24}, 6, 21, SunEvents{{1, 18, 1}, {2, 6, 1}}},
+      {{68.97, 33.08, 3}, 6, 21, std::nullopt},  // sun up all day, shown as 0:49/0:49
+      {{68.97, 33.08, 2}, 6, 21, std::nullopt},
+      {{78, 15, 1}, 12, 21, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message()
+                 << c.place.latitude << "," << c.place.longitude << " " << c.month << "-" << c.day);
+    const auto events = sunEventsAt(c.place, 2007, c.month, c.day);
+    ASSERT_EQ(events.has_value(), c.expected.has_value());
+    if (!events) continue;
+    for (const auto& [got, want] :
+         {std::pair{events->rise, c.expected->rise}, std::pair{events->set, c.expected->set}}) {
+      EXPECT_EQ(got.dayShift, want.dayShift);
+      EXPECT_EQ(got.hours, want.hours);
+      EXPECT_EQ(got.minutes, want.minutes);
+    }
+  }
+}
+
+// Placed on their days, each sunrise and sunset comes about a day after the one before, also where
+// sunsets pass midnight and on the days whose equation of time comes out near a whole day.
+TEST(SunTimes, EventsFollowEachOtherByAboutADay) {
+  const GeoLocation places[] = {
+      {31.78, 35.22, 2}, {64.1467, -21.94, 0}, {-36.85, 174.76, 12}, {68.97, 33.08, 3}};
+  for (const GeoLocation& place : places) {
+    CalendarDay date(1, 1, 2007, false, false);
+    std::optional<int> lastRise;
+    std::optional<int> lastSet;
+    for (; date.gregorianYear() == 2007; date.nextDay()) {
+      const auto events = sunEventsAt(place, 2007, date.gregorianMonth(), date.gregorianDay());
+      const auto minuteOf = [&](const ShownTime& t) {
+        return (date.absoluteDay() + t.dayShift) * 1440 + t.hours * 60 + t.minutes;
+      };
+      const std::optional<int> rise = events ? std::optional(minuteOf(events->rise)) : std::nullopt;
+      const std::optional<int> set = events ? std::optional(minuteOf(events->set)) : std::nullopt;
+      SCOPED_TRACE(::testing::Message()
+                   << place.latitude << " " << date.gregorianMonth() << "-" << date.gregorianDay());
+      // Near the polar night days lengthen by up to half an hour a day.
+      if (rise && lastRise) {
+        EXPECT_NEAR(*rise - *lastRise, 1440, 60);
+      }
+      if (set && lastSet) {
+        EXPECT_NEAR(*set - *lastSet, 1440, 60);
+      }
+      if (rise) {
+        EXPECT_LT(*rise, *set);
+      }
+      lastRise = rise;
+      lastSet = set;
+    }
+  }
+}
+
 TEST(SunTimes, DateArgumentsAreTruncated) {
   EXPECT_EQ(computeSunTimes(31.78F, 35.22F, 2, 2007.9F, 9.8F, 22.7F),
             computeSunTimes(31.78F, 35.22F, 2, 2007, 9, 22));
