@@ -19,6 +19,11 @@ int runDays(std::span<const std::string_view> args, std::ostream& out, std::ostr
 //      [--place INDEX | --lat X --lon Y --utc Z]: writes an HTML calendar, its log lines on err.
 int runHtml(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
 
+// ics --month M --year Y --months N --out PATH|- [--israel] [--ashkenazi]
+//     [--place INDEX | --lat X --lon Y --utc Z] [--no-holidays] [--no-portions] [--no-omer] [--sun]
+//     [--hebrew-dates]: writes an iCalendar file, or to out for "-", its log lines on err.
+int runIcs(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
+
 // today [--place INDEX | --lat X --lon Y --utc Z]: the notification area's text for today, its
 // carriage return printed as a line break.
 int runToday(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);

@@ -17,6 +17,7 @@ namespace {
 
 using tevorin::cli::runDays;
 using tevorin::cli::runHtml;
+using tevorin::cli::runIcs;
 using tevorin::cli::runPlaces;
 using tevorin::cli::runToday;
 
@@ -52,6 +53,20 @@ const std::string kHtmlHelp =
         "to stderr.\n") +
     kRuleHelp + kPlaceHelp;
 
+const std::string kIcsHelp =
+    std::string(
+        "Writes the same months as an iCalendar file to PATH (to stdout for -), for the user's\n"
+        "own calendar program: holidays and fasts, weekly portions and the Omer as all-day\n"
+        "events. The same day, rules and place keep their UIDs from file to file, so a newer\n"
+        "file updates the events; SOURCE_DATE_EPOCH sets their DTSTAMP. Its progress goes to\n"
+        "stderr.\n"
+        "  --no-holidays, --no-portions, --no-omer   leave those events out\n"
+        "  --sun                     sunrise and sunset as timed events in UTC, at the minute\n"
+        "                            the program shows in standard time (none on polar days\n"
+        "                            and nights)\n"
+        "  --hebrew-dates            the Hebrew date of every day\n") +
+    kRuleHelp + kPlaceHelp;
+
 const std::string kTodayHelp =
     std::string(
         "Today's Gregorian and Hebrew date and sun times, as the notification-area icon\n"
@@ -70,6 +85,11 @@ const Command kCommands[] = {
      "html --month M --year Y --months N --out PATH [--israel] [--ashkenazi] "
      "[--place INDEX | --lat X --lon Y --utc Z]",
      kHtmlHelp, runHtml},
+    {"ics",
+     "ics --month M --year Y --months N --out PATH|- [--israel] [--ashkenazi] "
+     "[--place INDEX | --lat X --lon Y --utc Z] [--no-holidays] [--no-portions] [--no-omer] "
+     "[--sun] [--hebrew-dates]",
+     kIcsHelp, runIcs},
     {"today", "today [--place INDEX | --lat X --lon Y --utc Z]", kTodayHelp, runToday},
     {"places", "places [TEXT]", kPlacesHelp, runPlaces},
 };

@@ -84,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (count > tevorin::kMaxMonthCount) return 0;
 
   std::vector<std::string> log;
-  tevorin::HtmlRunOutcome outcome;
+  tevorin::RunOutcome outcome;
   try {
     outcome =
         tevorin::writeHtmlCalendar(request, [&](std::string_view line) { log.emplace_back(line); });
@@ -94,7 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(request.startMonth < 1 || request.startMonth > 12);
     return 0;
   }
-  if (outcome == tevorin::HtmlRunOutcome::Refused) {
+  if (outcome == tevorin::RunOutcome::Refused) {
     FUZZ_CHECK(log.size() == 1 && log[0] == "Year out of range");
     return 0;
   }

@@ -18,6 +18,7 @@
 #include "calendar/calendar_day.h"
 #include "common/number_text.h"
 #include "publish/html_writer.h"
+#include "publish/ics_writer.h"
 
 namespace tevorin {
 
@@ -30,6 +31,7 @@ constexpr int kMonthRowHeight = 16;
 
 constexpr char kHtmlFilter[] = "HTML files (*.html)";
 constexpr char kHtmFilter[] = "HTM files (*.htm)";
+constexpr char kIcsFilter[] = "iCalendar files (*.ics)";
 
 QLabel* label(const QString& text, const QRect& place, QWidget* parent, int pixels = 11,
               bool bold = false) {
@@ -50,6 +52,24 @@ QPushButton* button(const char* name, const char* caption, const QRect& place, Q
   button->setObjectName(name);
   button->setGeometry(place);
   return button;
+}
+
+bool namesIcsFile(const QLineEdit* path) {
+  return path->text().endsWith(".ics", Qt::CaseInsensitive);
+}
+
+// The same months, place and rules as the document, with holidays, portions and the Omer.
+IcsCalendarRequest icsRequestFor(const HtmlCalendarRequest& document) {
+  IcsCalendarRequest request;
+  request.startMonth = document.startMonth;
+  request.startYear = document.startYear;
+  request.monthCountText = document.monthCountText;
+  request.placeName = document.placeName;
+  request.place = document.place;
+  request.inIsrael = document.inIsrael;
+  request.ashkenaziNames = document.ashkenaziNames;
+  request.stamp = icsStampNow();
+  return request;
 }
 
 }  // namespace
@@ -189,7 +209,11 @@ void GeneratePage::GenerateBitBtn1Click() {
   request.ashkenaziNames = services_.ashkenaziNames;
   request.programDir = services_.dataDir;
 
-  writeHtmlCalendar(request, [this](std::string_view line) { logLine(line); });
+  const LogLine log = [this](std::string_view line) { logLine(line); };
+  if (namesIcsFile(PathEdit1))
+    writeIcsCalendarFile(icsRequestFor(request), request.outputPath, log);
+  else
+    writeHtmlCalendar(request, log);
   logLine(kReady);
   ViewHTMLBitBtn1->setEnabled(true);
 }
@@ -207,7 +231,7 @@ void GeneratePage::BrowseBitBtn1Click() {
   SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
   SaveDialog1->setFileMode(QFileDialog::AnyFile);
   SaveDialog1->setOption(QFileDialog::DontConfirmOverwrite, false);
-  SaveDialog1->setNameFilters({kHtmlFilter, kHtmFilter});
+  SaveDialog1->setNameFilters({kHtmlFilter, kHtmFilter, kIcsFilter});
   SaveDialog1->selectNameFilter(kHtmlFilter);
   SaveDialog1->setDirectory(QDir::currentPath());
   SaveDialog1->selectFile(kDefaultPath);

@@ -16,9 +16,10 @@ struct WindowServices;
 class UpDown;
 
 // The Generate-calendar page: first month, year, number of months and output file of an HTML
-// calendar, the run and its message log. Control names are the program's own (objectName too).
-// Handlers throw ConversionError for a number field that is not a whole number and FileError
-// when the document or the portions page cannot be written; the application reports them.
+// calendar (an iCalendar file for a path ending in ".ics"), the run and its message log. Control
+// names are the program's own (objectName too). Handlers throw ConversionError for a number field
+// that is not a whole number and FileError when the document or the portions page cannot be
+// written; the application reports them.
 class GeneratePage : public QWidget {
   Q_OBJECT
 

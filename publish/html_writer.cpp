@@ -158,14 +158,6 @@ void appendMonthTable(std::string& out, CalendarDay& cursor, const HtmlCalendarR
   out += kMonthTableEnd;
 }
 
-// The last year the run shows must stay where the engine is exact; 64 bits so that no start year
-// or count can overflow the sum.
-bool staysInSafeYears(int32_t startMonth, int32_t startYear, int32_t monthCount) {
-  const int64_t lastMonth = int64_t{startMonth} - 1 + std::max(monthCount, 1) - 1;
-  const int64_t lastYear = startYear + lastMonth / 12;
-  return startYear >= kMinSafeYear && lastYear <= kMaxSafeYear;
-}
-
 // A document in the place of the portions page's copy would be replaced by it, and one written
 // over the page itself would be copied in its stead; one written over a place file would leave the
 // program without its places: either way a run that reports success has lost a file. Letter case
@@ -204,30 +196,22 @@ void copyPortionsPage(const std::filesystem::path& programDir,
 
 }  // namespace
 
-std::filesystem::path fullOutputPath(std::string_view pathText) {
-  if (pathText.empty()) return {};
-  std::error_code error;
-  auto full = std::filesystem::absolute(std::filesystem::path(pathText), error);
-  if (error) return {};
-  return full.lexically_normal();
-}
-
-HtmlRunOutcome writeHtmlCalendar(const HtmlCalendarRequest& request, const LogLine& log) {
+RunOutcome writeHtmlCalendar(const HtmlCalendarRequest& request, const LogLine& log) {
   const int32_t monthCount = parseInteger(request.monthCountText);
   if (request.startMonth < 1 || request.startMonth > 12)
     throw std::invalid_argument("start month outside 1..12");
   if (!staysInSafeYears(request.startMonth, request.startYear, monthCount)) {
-    log("Year out of range");
-    return HtmlRunOutcome::Refused;
+    log(kYearOutOfRange);
+    return RunOutcome::Refused;
   }
   const auto path = fullOutputPath(request.outputPath);
   if (path.empty() || takesTheProgramsOwnFilesPlace(path, request.programDir)) {
-    log("Bad filename or path");
-    return HtmlRunOutcome::Refused;
+    log(kBadFilename);
+    return RunOutcome::Refused;
   }
 
   ReplacementFile file(path);
-  log("Starting to generate...");
+  log(kStartingToGenerate);
   CalendarDay cursor(request.startMonth, 1, request.startYear, request.ashkenaziNames,
                      request.inIsrael);
   std::string out(kDocumentHead);
@@ -236,12 +220,7 @@ HtmlRunOutcome writeHtmlCalendar(const HtmlCalendarRequest& request, const LogLi
     appendMonthTable(out, cursor, request);
     file.write(out);
     out.clear();
-    std::string progress;
-    appendNumber(progress, table);
-    progress += " of ";
-    progress += request.monthCountText;
-    progress += " months was generated";
-    log(progress);
+    log(progressLine(table, request.monthCountText));
   }
   out += kPortionTableLine;
   out += kGeneratedByOpening;
@@ -251,8 +230,8 @@ HtmlRunOutcome writeHtmlCalendar(const HtmlCalendarRequest& request, const LogLi
   file.commit();
 
   copyPortionsPage(request.programDir, path.parent_path());
-  log("Generating process done");
-  return HtmlRunOutcome::Written;
+  log(kGeneratingDone);
+  return RunOutcome::Written;
 }
 
 }  // namespace tevorin

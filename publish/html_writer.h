@@ -2,16 +2,12 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <string>
-#include <string_view>
 
+#include "publish/month_run.h"
 #include "sun/location_list.h"
 
 namespace tevorin {
-
-// The most months the Generate page and the command line put into one document.
-inline constexpr int32_t kMaxMonthCount = 1000;
 
 // One run of the writer, every input already read from where the user gave it.
 struct HtmlCalendarRequest {
@@ -27,22 +23,10 @@ struct HtmlCalendarRequest {
   std::filesystem::path programDir;  // holds "Parsh.htm"
 };
 
-// Receives one log line at a time: progress, refusals, the closing line.
-using LogLine = std::function<void(std::string_view)>;
-
-enum class HtmlRunOutcome {
-  Written,
-  Refused,  // "Bad filename or path" or "Year out of range" was logged, nothing was touched
-};
-
-// The full form of a path the user typed (relative paths start at the current directory); empty
-// when there is nothing to expand.
-std::filesystem::path fullOutputPath(std::string_view pathText);
-
 // Writes the months as one HTML document and copies "Parsh.htm" beside it as "Parshiyot.htm".
 // Throws ConversionError for a month count that is not a whole number, and FileError when the
 // document cannot be written (an earlier file at the path is then left as it was) or the portions
 // page cannot be copied (the document is complete by then).
-HtmlRunOutcome writeHtmlCalendar(const HtmlCalendarRequest& request, const LogLine& log);
+RunOutcome writeHtmlCalendar(const HtmlCalendarRequest& request, const LogLine& log);
 
 }  // namespace tevorin

@@ -108,13 +108,13 @@ class HtmlWriterTest : public ::testing::Test {
     return request;
   }
 
-  HtmlRunOutcome run(const HtmlCalendarRequest& request) {
+  RunOutcome run(const HtmlCalendarRequest& request) {
     return writeHtmlCalendar(request, [this](std::string_view line) { log.emplace_back(line); });
   }
 
   // Writes the months and returns the document.
   std::string generate(int32_t month, int32_t year, std::string count) {
-    EXPECT_EQ(run(request(month, year, std::move(count))), HtmlRunOutcome::Written);
+    EXPECT_EQ(run(request(month, year, std::move(count))), RunOutcome::Written);
     return readFile(output);
   }
 
@@ -287,7 +287,7 @@ TEST_F(HtmlWriterTest, DayCellsCarryTheirLinesWithTheRightOpenings) {
     auto run = request(c.month, c.year, "1");
     run.inIsrael = c.inIsrael;
     run.ashkenaziNames = c.ashkenaziNames;
-    ASSERT_EQ(this->run(run), HtmlRunOutcome::Written);
+    ASSERT_EQ(this->run(run), RunOutcome::Written);
     std::string expected = c.cell;
     expected.replace(expected.find("SUN"), 3, sunTimesAt(kJerusalem, c.year, c.month, c.day));
     EXPECT_THAT(readFile(output), HasSubstr(expected));
@@ -355,7 +355,7 @@ TEST_F(HtmlWriterTest, ProgressLinesShowTheCountAsTyped) {
 TEST_F(HtmlWriterTest, PlaceTextIsEscapedInCaptions) {
   auto place = request(1, 2007, "2");
   place.placeName = "Tel Aviv & <Jaffa>, <script>alert(1)</script> \"Israel\"";
-  ASSERT_EQ(run(place), HtmlRunOutcome::Written);
+  ASSERT_EQ(run(place), RunOutcome::Written);
   const std::string document = readFile(output);
   for (const char* month : {"January", "February"}) {
     EXPECT_THAT(document, HasSubstr(std::string("<CAPTION><BIG>") + month +
@@ -445,7 +445,7 @@ TEST_F(HtmlWriterTest, RefusedRunsLeaveEverythingAsItWas) {
       refused.outputPath.clear();
     else if (!c.path.empty())
       refused.outputPath = c.path;
-    EXPECT_EQ(run(refused), HtmlRunOutcome::Refused);
+    EXPECT_EQ(run(refused), RunOutcome::Refused);
     EXPECT_THAT(log, ElementsAre(c.line));
     EXPECT_EQ(readFile(output), "an earlier calendar");
     EXPECT_EQ(folderEntries(outputDir), std::set<std::string>{"calendar.html"});
@@ -472,7 +472,7 @@ TEST_F(HtmlWriterTest, TheProgramsPlaceFilesAreRefusedAsOutput) {
     log.clear();
     auto refused = request(1, 2007, "1");
     refused.outputPath = path.string();
-    EXPECT_EQ(run(refused), HtmlRunOutcome::Refused);
+    EXPECT_EQ(run(refused), RunOutcome::Refused);
     EXPECT_THAT(log, ElementsAre("Bad filename or path"));
     for (const char* name : {"locco.dat", "lat.dat", "long.dat"})
       EXPECT_EQ(readFile(programDir / name), "the program's own");
@@ -541,7 +541,7 @@ TEST_F(HtmlWriterTest, RelativePathIsTakenFromTheCurrentDirectory) {
   const auto outcome = run(relative);
   std::filesystem::current_path(previous);
 
-  EXPECT_EQ(outcome, HtmlRunOutcome::Written);
+  EXPECT_EQ(outcome, RunOutcome::Written);
   EXPECT_EQ(full, std::filesystem::canonical(outputDir) / "calendar.html");
   EXPECT_THAT(readFile(output), EndsWith("</HTML>\r\n"));
   EXPECT_EQ(readFile(outputDir / "Parshiyot.htm"), kPortionsPage);

@@ -1,0 +1,53 @@
+#include <ostream>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "cli/command_line.h"
+#include "cli/commands.h"
+#include "cli/month_run_arguments.h"
+#include "common/file_error.h"
+#include "publish/ics_writer.h"
+
+namespace tevorin::cli {
+
+int runIcs(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
+  const MonthRunArguments run = parseMonthRunArguments(
+      args, {"--no-holidays", "--no-portions", "--no-omer", "--sun", "--hebrew-dates"});
+  IcsCalendarRequest request;
+  request.kinds.holidays = !run.given("--no-holidays");
+  request.kinds.portions = !run.given("--no-portions");
+  request.kinds.omer = !run.given("--no-omer");
+  request.kinds.sunTimes = run.given("--sun");
+  request.kinds.hebrewDates = run.given("--hebrew-dates");
+  const IcsEventKinds& kinds = request.kinds;
+  if (!kinds.holidays && !kinds.portions && !kinds.omer && !kinds.sunTimes && !kinds.hebrewDates)
+    throw UsageError("--no-holidays, --no-portions and --no-omer leave no events to write");
+  request.startMonth = run.startMonth;
+  request.startYear = run.startYear;
+  request.monthCountText = run.monthCountText;
+  request.inIsrael = run.inIsrael;
+  request.ashkenaziNames = run.ashkenaziNames;
+  request.place = run.place.numbers;
+  request.placeName = run.place.displayText;
+  request.stamp = icsStampNow();
+
+  const LogLine log = [&err](std::string_view text) { err << text << '\n'; };
+  RunOutcome outcome;
+  if (run.outputPath == "-") {
+    // A pipe cannot be replaced whole; a failed write still ends the run before its last line.
+    outcome = writeIcsCalendar(
+        request,
+        [&out](std::string_view bytes) {
+          out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+          out.flush();
+          if (!out) throw FileError("the output could not be written");
+        },
+        log);
+  } else {
+    outcome = writeIcsCalendarFile(request, run.outputPath, log);
+  }
+  return outcome == RunOutcome::Written ? 0 : 1;
+}
+
+}  // namespace tevorin::cli

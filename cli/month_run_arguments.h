@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "cli/command_line.h"
+
+namespace tevorin::cli {
+
+// What the commands that write a run of months (html, ics) read from their command line.
+struct MonthRunArguments {
+  int32_t startMonth = 1;           // 1..12
+  int32_t startYear = 0;            // any whole number; the writer refuses what it cannot do
+  std::string_view monthCountText;  // a whole number within 1..kMaxMonthCount
+  std::string_view outputPath;
+  bool inIsrael = false;
+  bool ashkenaziNames = false;
+  NamedPlace place;
+  std::vector<std::string_view> flags;  // those of the command's own flags that were given
+
+  bool given(std::string_view flag) const;
+};
+
+// --month M --year Y --months N --out PATH [--israel] [--ashkenazi]
+// [--place INDEX | --lat X --lon Y --utc Z], and each of the command's own flags at most once.
+// Throws UsageError for a command line that cannot be followed, then what placeFromFiles throws.
+MonthRunArguments parseMonthRunArguments(std::span<const std::string_view> args,
+                                         std::initializer_list<std::string_view> ownFlags = {});
+
+}  // namespace tevorin::cli

@@ -1,0 +1,34 @@
+#include "publish/month_run.h"
+
+#include <algorithm>
+#include <system_error>
+
+#include "calendar/calendar_day.h"
+#include "common/number_text.h"
+
+namespace tevorin {
+
+std::string progressLine(int32_t month, std::string_view monthCountText) {
+  std::string line = integerText(month);
+  line += " of ";
+  line += monthCountText;
+  line += " months was generated";
+  return line;
+}
+
+// 64 bits, so that no start year or count can overflow the sum.
+bool staysInSafeYears(int32_t startMonth, int32_t startYear, int32_t monthCount) {
+  const int64_t lastMonth = int64_t{startMonth} - 1 + std::max(monthCount, 1) - 1;
+  const int64_t lastYear = startYear + lastMonth / 12;
+  return startYear >= kMinSafeYear && lastYear <= kMaxSafeYear;
+}
+
+std::filesystem::path fullOutputPath(std::string_view pathText) {
+  if (pathText.empty()) return {};
+  std::error_code error;
+  auto full = std::filesystem::absolute(std::filesystem::path(pathText), error);
+  if (error) return {};
+  return full.lexically_normal();
+}
+
+}  // namespace tevorin

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace tevorin {
+
+// What the writers of a run of months share: the limits, the log and its lines, the output path.
+
+// The most months the Generate page and the command line put into one file.
+inline constexpr int32_t kMaxMonthCount = 1000;
+
+// Receives one log line at a time: progress, refusals, the closing line.
+using LogLine = std::function<void(std::string_view)>;
+
+inline constexpr char kStartingToGenerate[] = "Starting to generate...";
+inline constexpr char kGeneratingDone[] = "Generating process done";
+inline constexpr char kYearOutOfRange[] = "Year out of range";
+inline constexpr char kBadFilename[] = "Bad filename or path";
+
+enum class RunOutcome {
+  Written,
+  Refused,  // kBadFilename or kYearOutOfRange was logged, nothing was touched
+};
+
+// "3 of 12 months was generated", the count as the user typed it.
+std::string progressLine(int32_t month, std::string_view monthCountText);
+
+// The last year the run shows stays where the engine is exact.
+bool staysInSafeYears(int32_t startMonth, int32_t startYear, int32_t monthCount);
+
+// The full form of a path the user typed (relative paths start at the current directory); empty
+// when there is nothing to expand.
+std::filesystem::path fullOutputPath(std::string_view pathText);
+
+}  // namespace tevorin
