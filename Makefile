@@ -7,7 +7,8 @@ FUZZ_SECONDS ?= 60
 FUZZ_SMOKE_SECONDS ?= 5
 
 BUILD_PACKAGES   := cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev libgmock-dev \
-                    libbenchmark-dev fonts-dejavu-core faketime clang libclang-rt-14-dev xvfb
+                    libbenchmark-dev fonts-dejavu-core faketime clang libclang-rt-14-dev xvfb \
+                    python3-icalendar
 RUN_PACKAGES     := xvfb xauth x11-utils xdotool imagemagick xdg-utils
 PACKAGE_PACKAGES := dpkg-dev file
 

@@ -41,7 +41,7 @@ int runIcs(std::span<const std::string_view> args, std::ostream& out, std::ostre
         [&out](std::string_view bytes) {
           out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
           out.flush();
-          if (!out) throw FileError("the output could not be written");
+          if (!out) throw FileError("Cannot write to the standard output");
         },
         log);
   } else {
