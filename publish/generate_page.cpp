@@ -154,6 +154,10 @@ void GeneratePage::createPathControls() {
   connect(BrowseBitBtn1, &QPushButton::clicked, this, [this] { BrowseBitBtn1Click(); });
   SaveDialog1 = new QFileDialog(this, "Calendar HTML file generate in");
   SaveDialog1->setObjectName("SaveDialog1");
+  // A name typed without its ending under the iCalendar filter is still written as one.
+  connect(SaveDialog1, &QFileDialog::filterSelected, this, [this](const QString& filter) {
+    SaveDialog1->setDefaultSuffix(filter == kIcsFilter ? "ics" : "");
+  });
 
   Label18 = makerLinkLabel("Label18", this);
 }
@@ -233,6 +237,7 @@ void GeneratePage::BrowseBitBtn1Click() {
   SaveDialog1->setOption(QFileDialog::DontConfirmOverwrite, false);
   SaveDialog1->setNameFilters({kHtmlFilter, kHtmFilter, kIcsFilter});
   SaveDialog1->selectNameFilter(kHtmlFilter);
+  SaveDialog1->setDefaultSuffix("");
   SaveDialog1->setDirectory(QDir::currentPath());
   SaveDialog1->selectFile(kDefaultPath);
   if (SaveDialog1->exec() != QDialog::Accepted) return;

@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,9 +11,12 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTest>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -22,6 +26,7 @@
 #include "common/number_text.h"
 #include "common/product.h"
 #include "publish/generate_page.h"
+#include "tests/support/ics_reading.h"
 #include "tests/support/modal_dialog.h"
 #include "tests/support/qt_application.h"
 #include "tests/support/scratch_folder.h"
@@ -257,6 +262,64 @@ TEST_F(GeneratePageTest, GenerateWritesTheDocumentAndLogsEachStep) {
   EXPECT_TRUE(page->ViewHTMLBitBtn1->isEnabled());
 }
 
+// The same months, place, rules and log as a document, as events of the user's own calendar; no
+// portions page goes beside it.
+TEST_F(GeneratePageTest, PathEndingInIcsWritesAnIcalendarFile) {
+  const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
+  const std::optional<std::string> previousEpoch = epoch ? std::optional(epoch) : std::nullopt;
+  ::setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
+  testing::IcalendarReading icalendar;
+  for (const char* name : {"year.ics", "YEAR.ICS", "Year.Ics"}) {
+    SCOPED_TRACE(name);
+    page = std::make_unique<GeneratePage>(services);
+    page->MonthEdit2->setText("3");
+    page->NoMonthEdit1->setText("2");
+    page->PathEdit1->setText(name);
+    page->GenerateBitBtn1Click();
+
+    EXPECT_THAT(log(),
+                ElementsAre(kReady, "Starting to generate...", "1 of 2 months was generated",
+                            "2 of 2 months was generated", "Generating process done", kReady));
+    const auto path = here / name;
+    EXPECT_EQ(text(page->PathEdit1), path.string());
+    const std::string file = readFile(path);
+    icalendar.add(file);
+    const auto calendar = testing::readIcs(file);
+    EXPECT_EQ(calendar.properties.at("X-WR-CALNAME"),
+              "Tevorin: Jerusalem\\, Israel - diaspora rules\\, Sephardi names");
+    std::set<std::string> summaries;
+    for (const auto& event : calendar.events) {
+      summaries.insert(event.at("SUMMARY"));
+      EXPECT_EQ(event.at("DTSTAMP"), "20231114T221320Z");
+    }
+    for (const char* summary : {"Purim", "Vayakhel Pekudei (weekly portion)", "Pesach", "Omer 1"})
+      EXPECT_TRUE(summaries.contains(summary)) << summary;
+    EXPECT_FALSE(summaries.contains("Sunrise"));
+    EXPECT_TRUE(page->ViewHTMLBitBtn1->isEnabled());
+
+    opened.clear();
+    page->ViewHTMLBitBtn1Click();
+    EXPECT_THAT(opened, ElementsAre(path.string()));
+    std::filesystem::remove(path);
+  }
+  EXPECT_EQ(folderEntries(here), std::set<std::string>{"program"});
+  if (previousEpoch)
+    ::setenv("SOURCE_DATE_EPOCH", previousEpoch->c_str(), 1);
+  else
+    ::unsetenv("SOURCE_DATE_EPOCH");
+  icalendar.check();
+}
+
+TEST_F(GeneratePageTest, OtherPathsWriteADocument) {
+  for (const char* name : {"calendar.ics.html", "calendar.icsx", "ics", "calendar.htm"}) {
+    SCOPED_TRACE(name);
+    page->PathEdit1->setText(name);
+    page->NoMonthEdit1->setText("1");
+    page->GenerateBitBtn1Click();
+    EXPECT_THAT(readFile(here / name), HasSubstr("<CAPTION><BIG>January 2007 (5767)"));
+  }
+}
+
 TEST_F(GeneratePageTest, EmptyFieldsAreFilledBeforeTheRun) {
   page->NoMonthEdit1->setText("");
   page->MonthEdit2->setText("");
@@ -283,6 +346,7 @@ TEST_F(GeneratePageTest, RefusedRunsEndWithReadyToGenerate) {
       {"1", "0", "calendar.html", "Year out of range"},
       {"2", "9999", "calendar.html", "Year out of range"},  // twelve months run into 10000
       {"1", "2147483647", "calendar.html", "Year out of range"},
+      {"2", "9999", "calendar.ics", "Year out of range"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.month) + "/" + c.year + " '" + c.path + "'");
@@ -307,6 +371,7 @@ TEST_F(GeneratePageTest, YearsBeyondTheSpanTheEngineHandlesAreWritten) {
 // Errors leave the handler before its closing steps: no "Ready to generate", View unchanged.
 TEST_F(GeneratePageTest, ErrorsEndTheRunWithoutTheClosingSteps) {
   const auto missing = (here / "missing" / "calendar.html").string();
+  const auto missingIcs = (here / "missing" / "calendar.ics").string();
   const struct {
     std::function<void(GeneratePageTest&)> arrange;
     std::string error;
@@ -340,6 +405,11 @@ TEST_F(GeneratePageTest, ErrorsEndTheRunWithoutTheClosingSteps) {
          t.page->PathEdit1->setText(QString::fromStdString(missing));
        },
        "Cannot create file '" + missing + "'",
+       {kReady}},
+      {[missingIcs](GeneratePageTest& t) {
+         t.page->PathEdit1->setText(QString::fromStdString(missingIcs));
+       },
+       "Cannot create file '" + missingIcs + "'",
        {kReady}},
       {[](GeneratePageTest& t) { std::filesystem::remove(t.programDir / "Parsh.htm"); },
        "Cannot copy '" + (programDir / "Parsh.htm").string() + "' file to '" +
@@ -403,10 +473,43 @@ TEST_F(GeneratePageTest, BrowseOffersANewFileNameInTheCurrentFolder) {
   EXPECT_EQ(shown->acceptMode(), QFileDialog::AcceptSave);
   EXPECT_EQ(shown->fileMode(), QFileDialog::AnyFile);
   EXPECT_FALSE(shown->testOption(QFileDialog::DontConfirmOverwrite));
-  EXPECT_EQ(shown->nameFilters(), QStringList({"HTML files (*.html)", "HTM files (*.htm)"}));
+  EXPECT_EQ(shown->nameFilters(),
+            QStringList({"HTML files (*.html)", "HTM files (*.htm)", "iCalendar files (*.ics)"}));
   EXPECT_EQ(shown->selectedNameFilter(), "HTML files (*.html)");
   EXPECT_EQ(shown->directory().absolutePath().toStdString(), here.string());
   EXPECT_EQ(text(page->PathEdit1), (here / "new-calendar.html").string());
+}
+
+// Under the iCalendar filter a name without an ending gets ".ics"; under the others it stays.
+TEST_F(GeneratePageTest, BrowseGivesANameTypedUnderTheIcalendarFilterItsEnding) {
+  const struct {
+    const char* filter;
+    const char* typed;
+    const char* chosen;
+  } cases[] = {
+      {"iCalendar files (*.ics)", "events", "events.ics"},
+      {"iCalendar files (*.ics)", "events.ics", "events.ics"},
+      {"HTML files (*.html)", "events", "events"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.filter) + " " + c.typed);
+    whenModal([&](QWidget* modal) {
+      auto* dialog = qobject_cast<QFileDialog*>(modal);
+      if (!dialog) {
+        modal->close();
+        return;
+      }
+      auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+      // As a choice in the list does.
+      types->setCurrentIndex(types->findText(c.filter));
+      emit types->activated(types->currentIndex());
+      emit types->textActivated(types->currentText());
+      dialog->findChild<QLineEdit*>("fileNameEdit")->setText(c.typed);
+      accept(dialog);
+    });
+    page->BrowseBitBtn1Click();
+    EXPECT_EQ(text(page->PathEdit1), (here / c.chosen).string());
+  }
 }
 
 TEST_F(GeneratePageTest, BrowseProposesCalendarHtmlAndCancelChangesNothing) {
