@@ -58,9 +58,11 @@ bool namesIcsFile(const QLineEdit* path) {
   return path->text().endsWith(".ics", Qt::CaseInsensitive);
 }
 
-// The same months, place and rules as the document, with holidays, portions and the Omer.
+// The same months, place, rules and days' texts as the document: holidays, portions, the Omer and
+// the sun times.
 IcsCalendarRequest icsRequestFor(const HtmlCalendarRequest& document) {
   IcsCalendarRequest request;
+  request.kinds.sunTimes = true;
   request.startMonth = document.startMonth;
   request.startYear = document.startYear;
   request.monthCountText = document.monthCountText;

@@ -262,8 +262,8 @@ TEST_F(GeneratePageTest, GenerateWritesTheDocumentAndLogsEachStep) {
   EXPECT_TRUE(page->ViewHTMLBitBtn1->isEnabled());
 }
 
-// The same months, place, rules and log as a document, as events of the user's own calendar; no
-// portions page goes beside it.
+// The same months, place, rules, day texts and log as a document, as events of the user's own
+// calendar; no portions page goes beside it.
 TEST_F(GeneratePageTest, PathEndingInIcsWritesAnIcalendarFile) {
   const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
   const std::optional<std::string> previousEpoch = epoch ? std::optional(epoch) : std::nullopt;
@@ -294,7 +294,10 @@ TEST_F(GeneratePageTest, PathEndingInIcsWritesAnIcalendarFile) {
     }
     for (const char* summary : {"Purim", "Vayakhel Pekudei (weekly portion)", "Pesach", "Omer 1"})
       EXPECT_TRUE(summaries.contains(summary)) << summary;
-    EXPECT_FALSE(summaries.contains("Sunrise"));
+    // Shown 6:08/17:34 on 1 March 2007 at two hours ahead.
+    EXPECT_THAT(file, HasSubstr("\r\nDTSTART:20070301T040800Z\r\nDTEND:20070301T040900Z\r\n"
+                                "LOCATION:Jerusalem\\, Israel\r\nSUMMARY:Sunrise\r\n"));
+    EXPECT_FALSE(summaries.contains("11 Adar 5767"));  // no Hebrew dates
     EXPECT_TRUE(page->ViewHTMLBitBtn1->isEnabled());
 
     opened.clear();
