@@ -1,7 +1,6 @@
 #include "cli/month_run_arguments.h"
 
 #include <algorithm>
-#include <charconv>
 #include <limits>
 #include <string>
 
@@ -26,12 +25,6 @@ int32_t wholeNumber(std::string_view option, std::string_view text, int32_t low,
   return value;
 }
 
-// Shortest text that reads back as the same number, "." whatever the locale.
-std::string numberText(double value) {
-  char digits[32];
-  return {digits, std::to_chars(digits, digits + sizeof digits, value).ptr};
-}
-
 std::string_view required(const OptionValues& options, std::string_view option) {
   const auto value = options.value(option);
   if (!value) throw UsageError(std::string(option) + " is required");
@@ -44,7 +37,7 @@ NamedPlace choosePlace(const OptionValues& options, const CommandLine& line) {
   if (!line.placeNumbersGiven) return placeFromFiles(index);
   if (index) throw UsageError("--place and --lat, --lon, --utc exclude each other");
   const GeoLocation& numbers = line.options.place;
-  return {numbers, numberText(numbers.latitude) + ", " + numberText(numbers.longitude)};
+  return {numbers, decimalText(numbers.latitude) + ", " + decimalText(numbers.longitude)};
 }
 
 }  // namespace

@@ -116,4 +116,10 @@ std::string integerText(int64_t value) {
   return std::string(text, end);
 }
 
+std::string decimalText(double value) {
+  char text[32];
+  const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+  return std::string(text, end);
+}
+
 }  // namespace tevorin

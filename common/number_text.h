@@ -24,4 +24,8 @@ double parseFloat(std::string_view text);
 // Plain decimal, no grouping, never the locale.
 std::string integerText(int64_t value);
 
+// The shortest text that parseFloat reads back as the same number ("40.71", "-5"), "." whatever
+// the locale.
+std::string decimalText(double value);
+
 }  // namespace tevorin

@@ -144,12 +144,6 @@ void appendUtc(std::string& out, sys_seconds time) {
   out += 'Z';
 }
 
-// Shortest text that reads back as the same number, "." whatever the locale.
-void appendNumber(std::string& out, double value) {
-  char digits[32];
-  out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
-}
-
 // 64-bit FNV-1a: names a place in a UID briefly and the same way on every run.
 uint64_t fingerprint(std::string_view text) {
   uint64_t hash = 14695981039346656037u;
@@ -177,12 +171,8 @@ class EventWriter {
     // The same day, kind, rule set and place give the same UID, so a newer file updates the
     // events an older one put into the user's calendar.
     std::string place = request.placeName;
-    place += '\n';
-    appendNumber(place, request.place.latitude);
-    place += ',';
-    appendNumber(place, request.place.longitude);
-    place += ',';
-    appendNumber(place, request.place.utcOffset);
+    place += '\n' + decimalText(request.place.latitude) + ',' +
+             decimalText(request.place.longitude) + ',' + decimalText(request.place.utcOffset);
     uidEnd_ = request.inIsrael ? "-israel" : "-diaspora";
     uidEnd_ += request.ashkenaziNames ? "-ashkenazi-" : "-sephardi-";
     static constexpr char kHex[] = "0123456789abcdef";

@@ -89,5 +89,15 @@ TEST(NumberText, IntegerTextIsPlainDecimal) {
   EXPECT_EQ(integerText(std::numeric_limits<int64_t>::min()), "-9223372036854775808");
 }
 
+TEST(NumberText, DecimalTextIsTheShortestThatReadsBack) {
+  for (const double value : {40.71, -74.01, -5.0, 5.5, 0.1, 1e-7, 64.1467, 12345678.9}) {
+    SCOPED_TRACE(value);
+    const std::string text = decimalText(value);
+    EXPECT_EQ(parseFloat(text), value);
+  }
+  EXPECT_EQ(decimalText(40.71), "40.71");
+  EXPECT_EQ(decimalText(-5), "-5");
+}
+
 }  // namespace
 }  // namespace tevorin
