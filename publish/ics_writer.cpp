@@ -154,7 +154,7 @@ uint64_t fingerprint(std::string_view text) {
   return hash;
 }
 
-// "diaspora rules, Sephardi names", as the calendar's name and its UIDs say it.
+// "diaspora rules, Sephardi names", as the calendar's name gives the rule set.
 std::string rulesText(const IcsCalendarRequest& request) {
   return std::string(request.inIsrael ? "Israel" : "diaspora") + " rules, " +
          (request.ashkenaziNames ? "Ashkenazi" : "Sephardi") + " names";
