@@ -381,7 +381,8 @@ TEST_F(IcsWriterTest, LinesOfExactly75OctetsAreNotFolded) {
     auto run = request(1, 2007, "1");
     run.kinds.sunTimes = true;
     run.placeName = std::string(length - std::string_view("LOCATION:").size(), 'x');
-    const auto lines = physicalLines(generate(run));
+    const std::string file = generate(run);
+    const auto lines = physicalLines(file);
     const auto location = std::find_if(lines.begin(), lines.end(),
                                        [](auto line) { return line.starts_with("LOCATION:"); });
     ASSERT_NE(location, lines.end());
