@@ -25,7 +25,7 @@ void BM_WriteIcsCalendar(benchmark::State& state) {
   request.place = {40.6943, -73.9249, -5};
   request.kinds.sunTimes = state.range(1) != 0;
   for (auto _ : state)
-    tevorin::writeIcsCalendarFile(request, path.string(), [](std::string_view) {});
+    tevorin::writeIcsCalendarFile(request, path.string(), folder, [](std::string_view) {});
   state.counters["bytes"] = double(std::filesystem::file_size(path));
   std::filesystem::remove_all(folder);
 }

@@ -1,12 +1,12 @@
 #include <ostream>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
 #include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/month_run_arguments.h"
-#include "common/file_error.h"
 #include "publish/ics_writer.h"
 
 namespace tevorin::cli {
@@ -41,11 +41,11 @@ int runIcs(std::span<const std::string_view> args, std::ostream& out, std::ostre
         [&out](std::string_view bytes) {
           out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
           out.flush();
-          if (!out) throw FileError("Cannot write to the standard output");
+          if (!out) throw std::runtime_error("the output could not be written");
         },
         log);
   } else {
-    outcome = writeIcsCalendarFile(request, run.outputPath, log);
+    outcome = writeIcsCalendarFile(request, run.outputPath, dataDir(), log);
   }
   return outcome == RunOutcome::Written ? 0 : 1;
 }

@@ -217,7 +217,7 @@ void GeneratePage::GenerateBitBtn1Click() {
 
   const LogLine log = [this](std::string_view line) { logLine(line); };
   if (namesIcsFile(PathEdit1))
-    writeIcsCalendarFile(icsRequestFor(request), request.outputPath, log);
+    writeIcsCalendarFile(icsRequestFor(request), request.outputPath, request.programDir, log);
   else
     writeHtmlCalendar(request, log);
   logLine(kReady);

@@ -335,11 +335,11 @@ RunOutcome writeIcsCalendar(const IcsCalendarRequest& request, const IcsSink& si
 }
 
 RunOutcome writeIcsCalendarFile(const IcsCalendarRequest& request, std::string_view outputPath,
-                                const LogLine& log) {
+                                const std::filesystem::path& programDir, const LogLine& log) {
   const auto monthCount = checkedMonthCount(request, log);
   if (!monthCount) return RunOutcome::Refused;
   const auto path = fullOutputPath(outputPath);
-  if (path.empty()) {
+  if (path.empty() || namesAFileOfTheProgram(path, programDir)) {
     log(kBadFilename);
     return RunOutcome::Refused;
   }

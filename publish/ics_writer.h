@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -42,10 +43,11 @@ RunOutcome writeIcsCalendar(const IcsCalendarRequest& request, const IcsSink& si
                             const LogLine& log);
 
 // writeIcsCalendar into the file at outputPath (relative to the current directory), put in place
-// only when complete. Throws FileError when it cannot be written, leaving an earlier file as it
+// only when complete; a path naming a file the program reads beside itself (programDir) is refused
+// as a document's is. Throws FileError when it cannot be written, leaving an earlier file as it
 // was.
 RunOutcome writeIcsCalendarFile(const IcsCalendarRequest& request, std::string_view outputPath,
-                                const LogLine& log);
+                                const std::filesystem::path& programDir, const LogLine& log);
 
 // The DTSTAMP of a file written now: SOURCE_DATE_EPOCH when it is set, so that the same inputs
 // give the same bytes, else the system clock. Throws ConversionError for a SOURCE_DATE_EPOCH that

@@ -5,6 +5,8 @@
 
 #include "calendar/calendar_day.h"
 #include "common/number_text.h"
+#include "common/plain_text.h"
+#include "sun/location_list.h"
 
 namespace tevorin {
 
@@ -21,6 +23,18 @@ bool staysInSafeYears(int32_t startMonth, int32_t startYear, int32_t monthCount)
   const int64_t lastMonth = int64_t{startMonth} - 1 + std::max(monthCount, 1) - 1;
   const int64_t lastYear = startYear + lastMonth / 12;
   return startYear >= kMinSafeYear && lastYear <= kMaxSafeYear;
+}
+
+// Letter case is ignored, as some file systems and servers do.
+bool namesAFileOfTheProgram(const std::filesystem::path& path,
+                            const std::filesystem::path& programDir) {
+  std::error_code ignored;
+  const bool inProgramDir = std::filesystem::equivalent(path.parent_path(), programDir, ignored);
+  const auto isNamed = [&](std::string_view name) {
+    return (inProgramDir && equalIgnoringCase(path.filename().string(), name)) ||
+           std::filesystem::equivalent(path, programDir / name, ignored);
+  };
+  return isNamed(kPortionsPageSource) || std::ranges::any_of(kPlaceFiles, isNamed);
 }
 
 std::filesystem::path fullOutputPath(std::string_view pathText) {

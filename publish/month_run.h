@@ -32,6 +32,15 @@ std::string progressLine(int32_t month, std::string_view monthCountText);
 // The last year the run shows stays where the engine is exact.
 bool staysInSafeYears(int32_t startMonth, int32_t startYear, int32_t monthCount);
 
+// The ready-made portions page beside the program.
+inline constexpr char kPortionsPageSource[] = "Parsh.htm";
+
+// Whether path names one of the files beside the program that it reads (the portions page, the
+// place files), through a link, in other letter case, or still missing: written over, the program
+// would lose it while the run reports success.
+bool namesAFileOfTheProgram(const std::filesystem::path& path,
+                            const std::filesystem::path& programDir);
+
 // The full form of a path the user typed (relative paths start at the current directory); empty
 // when there is nothing to expand.
 std::filesystem::path fullOutputPath(std::string_view pathText);

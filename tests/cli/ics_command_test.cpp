@@ -5,6 +5,7 @@
 #include <set>
 #include <string>
 
+#include "sun/location_list.h"
 #include "tests/support/cli_run.h"
 #include "tests/support/ics_reading.h"
 #include "tests/support/scratch_folder.h"
@@ -43,12 +44,20 @@ std::string calendarName(const std::string& file) {
 
 class CliIcsTest : public ::testing::Test {
  protected:
-  void SetUp() override { std::filesystem::create_directories(outputDir); }
+  // A copy of the built program with the real place files, so that a run that wrote over them
+  // would cost no other test its places.
+  void SetUp() override {
+    std::filesystem::create_directories(programDir);
+    std::filesystem::create_directories(outputDir);
+    testing::copyBuiltCli(programDir);
+    for (const char* file : kPlaceFiles)
+      std::filesystem::copy_file(std::filesystem::path(TEVORIN_BIN_DIR) / file, programDir / file);
+  }
   void TearDown() override { icalendar.check(); }
 
   // Runs `tevorin-cli ics args` in the output folder; shell is put before the program.
   CliRun run(const std::string& args, const std::string& shell = kEpoch) const {
-    return testing::runCli("ics " + args, TEVORIN_BIN_DIR,
+    return testing::runCli("ics " + args, programDir,
                            "cd '" + outputDir.string() + "' && " + shell);
   }
 
@@ -62,6 +71,7 @@ class CliIcsTest : public ::testing::Test {
   }
 
   ScratchFolder scratch;
+  std::filesystem::path programDir = scratch.path() / "program";
   std::filesystem::path outputDir = scratch.path() / "out";
   std::filesystem::path output = outputDir / "calendar.ics";
   testing::IcalendarReading icalendar;
@@ -155,6 +165,8 @@ TEST_F(CliIcsTest, SourceDateEpochMakesTheFileReproducible) {
 TEST_F(CliIcsTest, FailuresExitNonZeroWithTheirText) {
   const std::string missingFolder = (outputDir / "missing" / "calendar.ics").string();
   const std::string folder = (outputDir / "folder.ics").string();
+  const std::string placeFile = (programDir / "uto.dat").string();
+  const std::string places = readFile(placeFile);
   std::filesystem::create_directories(folder);
   const struct {
     std::string args;
@@ -183,6 +195,7 @@ TEST_F(CliIcsTest, FailuresExitNonZeroWithTheirText) {
       {"--month 1 --year 2007 --months 1 --out c.ics --no-holidays --no-portions --no-omer", 2,
        "tevorin-cli ics: --no-holidays, --no-portions and --no-omer leave no events to write\n"},
       {"--month 1 --year 9999 --months 13 --out c.ics", 1, "Year out of range\n"},
+      {"--month 1 --year 2007 --months 1 --out " + placeFile, 1, "Bad filename or path\n"},
       {"--month 1 --year 2007 --months 1 --out " + missingFolder, 1,
        "tevorin-cli ics: Cannot create file '" + missingFolder + "'\n"},
       {"--month 1 --year 2007 --months 1 --out " + folder, 1,
@@ -196,6 +209,7 @@ TEST_F(CliIcsTest, FailuresExitNonZeroWithTheirText) {
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(folderEntries(outputDir), std::set<std::string>{"folder.ics"});
   }
+  EXPECT_EQ(readFile(placeFile), places);
 }
 
 // A disk that fills up half-way (here a limit on file size) must not cost the earlier file.
@@ -211,11 +225,15 @@ TEST_F(CliIcsTest, WriteFailureHalfWayKeepsTheEarlierFile) {
   EXPECT_EQ(folderEntries(outputDir), std::set<std::string>{"calendar.ics"});
 }
 
-TEST_F(CliIcsTest, StdoutThatCannotBeWrittenIsAnError) {
-  const auto result = run("--month 1 --year 2007 --months 2 --out - >/dev/full");
-  EXPECT_EQ(result.exitCode, 1);
-  EXPECT_EQ(result.err,
-            "Starting to generate...\ntevorin-cli ics: Cannot write to the standard output\n");
+TEST_F(CliIcsTest, OutputThatCannotBeWrittenIsAFailure) {
+  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+  for (const char* redirection : {">/dev/full", ">&-"}) {
+    SCOPED_TRACE(redirection);
+    const auto result = run(std::string("--month 1 --year 2007 --months 2 --out - ") + redirection);
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.err,
+              "Starting to generate...\ntevorin-cli ics: the output could not be written\n");
+  }
 }
 
 }  // namespace

@@ -484,16 +484,24 @@ TEST_F(IcsWriterTest, RefusalsAndBadCountsWriteNothing) {
 
 class IcsFileTest : public IcsWriterTest {
  protected:
+  void SetUp() override {
+    std::filesystem::create_directories(programDir);
+    writeFile(programDir / "Parsh.htm", "portions");
+    writeFile(programDir / "locco.dat", "places");
+  }
+
   RunOutcome runToFile(const IcsCalendarRequest& request, const std::string& path) {
-    return writeIcsCalendarFile(request, path,
+    return writeIcsCalendarFile(request, path, programDir,
                                 [this](std::string_view line) { log.emplace_back(line); });
   }
 
   ScratchFolder scratch;
-  std::filesystem::path folder = std::filesystem::canonical(scratch.path());
+  std::filesystem::path folder = std::filesystem::canonical(scratch.path()) / "out";
+  std::filesystem::path programDir = std::filesystem::canonical(scratch.path()) / "program";
 };
 
 TEST_F(IcsFileTest, WritesTheSameBytesIntoTheFileReplacingAnEarlierOne) {
+  std::filesystem::create_directories(folder);
   std::string streamed;
   run(request(1, 2007, "2"), streamed);
   log.clear();
@@ -509,6 +517,7 @@ TEST_F(IcsFileTest, WritesTheSameBytesIntoTheFileReplacingAnEarlierOne) {
 }
 
 TEST_F(IcsFileTest, RelativePathIsTakenFromTheCurrentDirectory) {
+  std::filesystem::create_directories(folder);
   const auto previous = std::filesystem::current_path();
   std::filesystem::current_path(folder);
   const auto outcome = runToFile(request(1, 2007, "1"), "year.ics");
@@ -521,9 +530,17 @@ TEST_F(IcsFileTest, PathsThatCannotBeWrittenLeaveEverythingAsItWas) {
   std::filesystem::create_directories(folder / "a folder.ics");
   writeFile(folder / "calendar.ics", "an earlier calendar");
 
-  EXPECT_EQ(runToFile(request(1, 2007, "1"), ""), RunOutcome::Refused);
-  EXPECT_THAT(log, ElementsAre("Bad filename or path"));
-  log.clear();
+  // The files the program reads beside itself, there or not yet, in any letter case.
+  for (const std::string& path :
+       {std::string(), (programDir / "Parsh.htm").string(), (programDir / "LOCCO.DAT").string(),
+        (programDir / "uto.dat").string(), (folder / ".." / "program" / "lat.dat").string()}) {
+    SCOPED_TRACE(path);
+    EXPECT_EQ(runToFile(request(1, 2007, "1"), path), RunOutcome::Refused);
+    EXPECT_THAT(log, ElementsAre("Bad filename or path"));
+    log.clear();
+  }
+  EXPECT_EQ(folderEntries(programDir), (std::set<std::string>{"Parsh.htm", "locco.dat"}));
+  EXPECT_EQ(readFile(programDir / "locco.dat"), "places");
   EXPECT_EQ(runToFile(request(1, 9999, "13"), (folder / "calendar.ics").string()),
             RunOutcome::Refused);
   EXPECT_THAT(log, ElementsAre("Year out of range"));
