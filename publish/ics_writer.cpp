@@ -315,11 +315,12 @@ void writeMonths(const IcsCalendarRequest& request, int32_t monthCount, const Ic
       cursor.nextDay();
       date += days(1);
     }
-    if (month == monthCount) out += kCalendarEnd;
     sink(out);
     out.clear();
     log(progressLine(month, request.monthCountText));
   }
+  // A count below one still gives a whole calendar, without events.
+  sink(out + std::string(kCalendarEnd));
 }
 
 }  // namespace

@@ -157,6 +157,11 @@ std::string sunTimesAt(const GeoLocation& place, int32_t year, int32_t month, in
 
 std::optional<SunEvents> sunEventsAt(const GeoLocation& place, int32_t year, int32_t month,
                                      int32_t day) {
+  // Numbers that are no place on earth (an edited place file) give no moments to name; within
+  // these the times stay a few days from the date.
+  if (!(std::fabs(place.latitude) <= 90 && std::fabs(place.longitude) <= 360 &&
+        std::fabs(place.utcOffset) <= 24))
+    return std::nullopt;
   const auto hours = sunHours(
       static_cast<float>(place.latitude), static_cast<float>(place.longitude), place.utcOffset,
       static_cast<float>(year), static_cast<float>(month), static_cast<float>(day));

@@ -36,7 +36,9 @@ struct SunEvents {
 };
 
 // The minutes sunTimesAt shows, each on the day it falls on; none when the sun stays below the
-// horizon all day or above it (the times shown then are no sunrise and sunset).
+// horizon all day or above it (the times shown then are no sunrise and sunset), and none for
+// numbers that are no place (latitude beyond 90 degrees, longitude beyond 360, an offset of more
+// than 24 hours).
 std::optional<SunEvents> sunEventsAt(const GeoLocation& place, int32_t year, int32_t month,
                                      int32_t day);
 

@@ -473,6 +473,17 @@ TEST_F(IcsWriterTest, LogsAsTheDocumentWriterDoes) {
                                "Generating process done"));
 }
 
+// The callers let no such count through; the file is still one calendar.
+TEST_F(IcsWriterTest, CountBelowOneIsAWholeCalendarWithoutEvents) {
+  for (const char* count : {"0", "-3"}) {
+    log.clear();
+    const std::string file = generate(request(1, 2007, count));
+    EXPECT_THAT(file, StartsWith("BEGIN:VCALENDAR\r\n"));
+    EXPECT_THAT(file, EndsWith("Sephardi names\r\nEND:VCALENDAR\r\n"));
+    EXPECT_THAT(log, ElementsAre("Starting to generate...", "Generating process done"));
+  }
+}
+
 TEST_F(IcsWriterTest, RefusalsAndBadCountsWriteNothing) {
   std::string out;
   EXPECT_EQ(run(request(1, 9999, "13"), out), RunOutcome::Refused);

@@ -113,6 +113,11 @@ TEST(SunTimes, EventsCarryTheShownMinutesOnTheirDays) {
       {{68.97, 33.08, 3}, 6, 21, std::nullopt},  // sun up all day, shown as 0:49/0:49
       {{68.97, 33.08, 2}, 6, 21, std::nullopt},
       {{78, 15, 1}, 12, 21, std::nullopt},
+      // No place on earth.
+      {{91, 0, 0}, 6, 21, std::nullopt},
+      {{40.71, -74.01, 1e20}, 6, 21, std::nullopt},
+      {{40.71, 1e10, -5}, 6, 21, std::nullopt},
+      {{40.71, -74.01, -24.5}, 6, 21, std::nullopt},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message()
