@@ -85,3 +85,18 @@ write("html", "place-with-markup-israel-ashkenazi",
 write("html", "last-safe-year",
       Seed().text("12").text("Zyryanovsk").text("49.73").text("84.27").text("6")
       .int32(1).int32(9999).byte(0).byte(0).data())
+
+# Flags: Israel, Ashkenazi, holidays, portions, Omer, sun times, Hebrew dates; then the stamp.
+write("ics", "new-york-year-with-sun",
+      Seed().text("12").text("New York, United States").text("40.6943").text("-73.9249").text("-5")
+      .int32(1).int32(2025).byte(0).byte(0).byte(1).byte(1).byte(1).byte(1).byte(0)
+      .int32(1700000000 - 2**31).data())
+write("ics", "long-place-with-commas-israel-ashkenazi-hebrew-dates",
+      Seed().text("3").text("Tel Aviv-Yafo, Tel Aviv District; Israel \\ " + "\u00fc" * 40)
+      .text("32.08").text("34.78").text("2")
+      .int32(3).int32(2008).byte(1).byte(1).byte(1).byte(1).byte(1).byte(1).byte(1)
+      .int32(0).data())
+write("ics", "polar-night",
+      Seed().text("2").text("Longyearbyen, Svalbard").text("78.22").text("15.65").text("1")
+      .int32(11).int32(2007).byte(0).byte(0).byte(1).byte(1).byte(1).byte(1).byte(0)
+      .int32(0).data())

@@ -10,7 +10,7 @@ build=$1
 seconds=$2
 here=$(cd "$(dirname "$0")" && pwd)
 status=0
-for target in settings places numbers calendar html; do
+for target in settings places numbers calendar html ics; do
   found="$build/found/$target"
   log="$build/logs/$target.log"
   mkdir -p "$found" "$build/logs"
