@@ -11,7 +11,7 @@ using tevorin::testing::beforeUsage;
 using tevorin::testing::CliRun;
 using tevorin::testing::runCli;
 
-constexpr const char* kCommands[] = {"days", "html", "today", "places"};
+constexpr const char* kCommands[] = {"days", "html", "ics", "today", "places"};
 
 TEST(CliHelp, OverviewGoesToStdoutWithEveryCommand) {
   for (const char* arguments : {"--help", "-h", "help"}) {
@@ -62,6 +62,8 @@ TEST(CliHelp, ACommandsRefusalIsFollowedByItsUsage) {
   const Row rows[] = {
       {"days", "days 2007-01-01", "tevorin-cli days: needs two dates, FROM and TO (YYYY-MM-DD)\n"},
       {"html", "html --month 1", "tevorin-cli html: --year is required\n"},
+      {"ics", "ics --month 1 --year 2007 --months 1 --out - --sun --sun",
+       "tevorin-cli ics: --sun is given twice\n"},
       {"today", "today soon", "tevorin-cli today: unexpected argument 'soon'\n"},
       {"places", "places --near 3", "tevorin-cli places: unknown option --near\n"},
       // Help for a command is asked for alone; with other arguments it is an unknown option.
