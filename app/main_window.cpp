@@ -26,6 +26,7 @@
 #include "app/shell/field_text.h"
 #include "app/shell/page_look.h"
 #include "calendar/calendar_day.h"
+#include "common/file_error.h"
 #include "common/number_text.h"
 #include "common/product.h"
 #include "publish/generate_page.h"
@@ -259,12 +260,15 @@ void TForm1::saveSettings() {
   SettingsFile values;
   storeSettings(values);
   if (values.text() == settingsWritten_) return;
-  SettingsFile settings = SettingsFile::read(settings_.readFrom);
-  storeSettings(settings);
-  makeFoldersFor(settings_.file);
   // The old file stays whole when the write fails, but the user's choices are lost: say so.
-  if (!settings.write(settings_.file))
-    throw FileError("Cannot write file '" + settings_.file.string() + "'");
+  try {
+    SettingsFile settings = SettingsFile::read(settings_.readFrom);
+    storeSettings(settings);
+    makeFoldersFor(settings_.file);
+    settings.write(settings_.file);
+  } catch (const FileError& error) {
+    throw FileError(std::string("The choices of this run were not saved. ") + error.what());
+  }
   settingsWritten_ = values.text();
   settings_.readFrom = settings_.file;
 }

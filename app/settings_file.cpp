@@ -121,15 +121,10 @@ std::string SettingsFile::text() const {
   return text;
 }
 
-bool SettingsFile::write(const std::filesystem::path& file) const {
-  try {
-    ReplacementFile out(file);
-    out.write(text());
-    out.commit();
-    return true;
-  } catch (const FileError&) {
-    return false;
-  }
+void SettingsFile::write(const std::filesystem::path& file) const {
+  ReplacementFile out(file);
+  out.write(text());
+  out.commit();
 }
 
 }  // namespace tevorin

@@ -30,8 +30,9 @@ class SettingsFile {
   std::string text() const;
 
   // Writes the whole file or nothing: a temporary file in the same folder, flushed to the disk, is
-  // renamed over the old one. False when that failed; the old file is then untouched.
-  bool write(const std::filesystem::path& file) const;
+  // renamed over the old one. Throws FileError with the system's reason; the old file is then
+  // untouched.
+  void write(const std::filesystem::path& file) const;
 
  private:
   // The line of the section's header, or lines_.size() when there is no such section.

@@ -101,13 +101,17 @@ ReplacementFile::ReplacementFile(std::filesystem::path target)
     : target_(std::move(target)), replaced_(linkedFile(target_)) {
   std::error_code ignored;
   const auto old = std::filesystem::status(replaced_, ignored);
+  // Only an existing file is written over; anything else is created.
+  const char* const verb =
+      std::filesystem::is_regular_file(old) ? "Cannot write file" : "Cannot create file";
+  if (std::filesystem::is_directory(old)) fail(verb, EISDIR);
   if (std::filesystem::exists(old)) {
-    if (!std::filesystem::is_regular_file(old)) fail("Cannot create file");
+    if (!std::filesystem::is_regular_file(old)) fail(verb, "not a regular file");
     // Opening for append changes nothing and tells whether the user may replace the file at all;
     // the rename alone would go over a read-only file. Without waiting, should a FIFO have taken
     // the file's place since.
     const int probe = ::open(replaced_.c_str(), O_WRONLY | O_APPEND | O_NONBLOCK | O_CLOEXEC);
-    if (probe < 0) fail("Cannot create file");
+    if (probe < 0) fail(verb, errno);
     ::close(probe);
   }
   const std::string prefix = temporaryPrefix(replaced_);
@@ -118,8 +122,9 @@ ReplacementFile::ReplacementFile(std::filesystem::path target)
     if (!file_ && errno != EEXIST) break;
   }
   if (!file_) {
+    const int error = errno;
     temporary_.clear();
-    fail("Cannot create file");
+    fail(verb, error);
   }
   removeLeftovers(temporary_, prefix);
   // The caller hands over whole tables; a second buffer would only copy them again.
@@ -133,17 +138,19 @@ ReplacementFile::~ReplacementFile() {
 }
 
 void ReplacementFile::write(std::string_view bytes) {
-  if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) fail("Cannot write file");
+  if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size())
+    fail("Cannot write file", errno);
 }
 
 void ReplacementFile::commit() {
   std::FILE* file = std::exchange(file_, nullptr);
   // On the disk before the rename, so a crash never leaves the new name on a half-written file.
-  const bool synced = ::fsync(::fileno(file)) == 0;
-  if (std::fclose(file) != 0 || !synced) fail("Cannot write file");
+  const int synced = ::fsync(::fileno(file)) == 0 ? 0 : errno;
+  if (std::fclose(file) != 0) fail("Cannot write file", errno);
+  if (synced != 0) fail("Cannot write file", synced);
   std::error_code error;
   std::filesystem::rename(temporary_, replaced_, error);
-  if (error) fail("Cannot write file");
+  if (error) fail("Cannot write file", error.value());
   temporary_.clear();
 }
 
@@ -156,9 +163,13 @@ void ReplacementFile::discard() {
   }
 }
 
-void ReplacementFile::fail(const char* what) {
+void ReplacementFile::fail(const char* what, int error) {
+  fail(what, std::generic_category().message(error));
+}
+
+void ReplacementFile::fail(const char* what, const std::string& reason) {
   discard();
-  throw FileError(std::string(what) + " '" + target_.string() + "'");
+  throw FileError(std::string(what) + " '" + target_.string() + "': " + reason);
 }
 
 }  // namespace tevorin

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace tevorin {
@@ -11,7 +12,9 @@ namespace tevorin {
 // link is replaced where the link points. The temporary name ("<name>.tevorin-<8 hex>.tmp", the
 // name cut to fit the folder's longest name) tells what it is; such files of the same target that
 // are older than this run, left by a run that was killed while writing, are removed on the way.
-// Errors throw FileError naming the target.
+// Errors throw FileError naming the target and the system's reason: "Cannot create file '<path>':
+// No such file or directory" for a file still to be made, "Cannot write file '<path>': Permission
+// denied" for one written over, or any write.
 class ReplacementFile {
  public:
   // Refuses a target that exists but is not a writable regular file, then creates the temporary
@@ -28,7 +31,9 @@ class ReplacementFile {
  private:
   // Closes and removes the temporary file, if any.
   void discard();
-  [[noreturn]] void fail(const char* what);
+  // Removes what was written and throws FileError; error is an errno value.
+  [[noreturn]] void fail(const char* what, int error);
+  [[noreturn]] void fail(const char* what, const std::string& reason);
 
   std::filesystem::path target_;     // as the user named it, for the error texts
   std::filesystem::path replaced_;   // the file it names after its links

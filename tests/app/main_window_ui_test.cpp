@@ -124,7 +124,8 @@ TEST_F(WindowTest, SettingsThatCannotBeWrittenAtTheEndAreReported) {
   fs::create_symlink("gone/tvrn.ini", dir_ / "tvrn.ini");
   openWindow().reset();
   ASSERT_EQ(errors.size(), 1u);
-  EXPECT_EQ(errors[0], "Cannot write file '" + (dir_ / "tvrn.ini").string() + "'");
+  EXPECT_EQ(errors[0], "The choices of this run were not saved. Cannot create file '" +
+                           (dir_ / "tvrn.ini").string() + "': No such file or directory");
   EXPECT_TRUE(fs::is_symlink(dir_ / "tvrn.ini"));
 }
 

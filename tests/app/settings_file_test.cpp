@@ -10,12 +10,14 @@
 #include "tests/support/fifo_watch.h"
 #include "tests/support/file_size_limit.h"
 #include "tests/support/scratch_folder.h"
+#include "tests/support/without_root.h"
 
 namespace tevorin {
 namespace {
 
 namespace fs = std::filesystem;
 
+using testing::fileErrorWithoutRoot;
 using testing::folderEntries;
 using testing::readFile;
 using testing::ScratchFolder;
@@ -116,6 +118,16 @@ class SettingsFileDisk : public ::testing::Test {
  protected:
   size_t entries() const { return folderEntries(dir_).size(); }
 
+  // The text of the write's FileError, "" when it wrote.
+  static std::string failedWrite(const SettingsFile& settings, const fs::path& file) {
+    try {
+      settings.write(file);
+    } catch (const FileError& error) {
+      return error.what();
+    }
+    return "";
+  }
+
   ScratchFolder scratch_;
   const fs::path& dir_ = scratch_.path();
 };
@@ -125,7 +137,7 @@ TEST_F(SettingsFileDisk, WriteReplacesTheWholeFileAndLeavesNoTemporary) {
   writeFile(file, "[Location]\nListCountry=3\n[Mine]\nA=1\n");
   SettingsFile settings = SettingsFile::read(file);
   settings.setValue("Location", "ListCountry", "4");
-  ASSERT_TRUE(settings.write(file));
+  ASSERT_EQ(failedWrite(settings, file), "");
   EXPECT_EQ(readFile(file), "[Location]\r\nListCountry=4\r\n[Mine]\r\nA=1\r\n");
   EXPECT_EQ(entries(), 1u);
   EXPECT_EQ(SettingsFile::read(file).value("mine", "a", ""), "1");
@@ -139,7 +151,8 @@ TEST_F(SettingsFileDisk, FailedWriteLeavesTheOldFileAsItWas) {
   settings.setValue("Mine", "Long", std::string(100, 'x'));
   {
     const testing::FileSizeLimit fullDisk(64);
-    EXPECT_FALSE(settings.write(file));
+    EXPECT_EQ(failedWrite(settings, file),
+              "Cannot write file '" + file.string() + "': File too large");
   }
   EXPECT_EQ(readFile(file), "[Location]\nListCountry=3\n");
   EXPECT_EQ(entries(), 1u);
@@ -189,15 +202,31 @@ TEST_F(SettingsFileDisk, FailedRenameRemovesTheTemporary) {
   fs::create_directories(file / "inside");
   SettingsFile settings;
   settings.setValue("Location", "ListCountry", "4");
-  EXPECT_FALSE(settings.write(file));
+  EXPECT_EQ(failedWrite(settings, file),
+            "Cannot create file '" + file.string() + "': Is a directory");
   EXPECT_TRUE(fs::is_directory(file / "inside"));
+  EXPECT_EQ(entries(), 1u);
+}
+
+TEST_F(SettingsFileDisk, ReadOnlyFileIsNotWrittenOver) {
+  const fs::path file = dir_ / "tvrn.ini";
+  writeFile(file, "[Location]\nListCountry=3\n");
+  fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  fs::permissions(dir_, fs::perms::all);
+  SettingsFile settings = SettingsFile::read(file);
+  settings.setValue("Location", "ListCountry", "4");
+  EXPECT_EQ(fileErrorWithoutRoot([&] { settings.write(file); }),
+            "Cannot write file '" + file.string() + "': Permission denied");
+  EXPECT_EQ(readFile(file), "[Location]\nListCountry=3\n");
   EXPECT_EQ(entries(), 1u);
 }
 
 TEST_F(SettingsFileDisk, WriteIntoAMissingFolderFails) {
   SettingsFile settings;
   settings.setValue("Location", "ListCountry", "4");
-  EXPECT_FALSE(settings.write(dir_ / "gone" / "tvrn.ini"));
+  EXPECT_EQ(failedWrite(settings, dir_ / "gone" / "tvrn.ini"),
+            "Cannot create file '" + (dir_ / "gone" / "tvrn.ini").string() +
+                "': No such file or directory");
   EXPECT_FALSE(fs::exists(dir_ / "gone"));
 }
 

@@ -115,7 +115,7 @@ TEST_F(CliHtmlTest, FailuresExitNonZeroWithTheirText) {
       {"--month 1 --year 2007 --months 1 --out '" + (programDir / "locco.dat").string() + "'", 1,
        "Bad filename or path\n"},
       {"--month 1 --year 2007 --months 1 --out " + missingFolder, 1,
-       "tevorin-cli html: Cannot create file '" + missingFolder + "'\n"},
+       "tevorin-cli html: Cannot create file '" + missingFolder + "': No such file or directory\n"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.args);
@@ -142,8 +142,8 @@ TEST_F(CliHtmlTest, WriteFailureHalfWayKeepsTheEarlierDocument) {
   const auto result =
       run("--month 1 --year 2007 --months 12 --out calendar.html", "trap '' XFSZ; ulimit -f 40; ");
   EXPECT_EQ(result.exitCode, 1);
-  EXPECT_THAT(result.err,
-              EndsWith("tevorin-cli html: Cannot write file '" + output.string() + "'\n"));
+  EXPECT_THAT(result.err, EndsWith("tevorin-cli html: Cannot write file '" + output.string() +
+                                   "': File too large\n"));
   EXPECT_THAT(result.err, Not(HasSubstr("12 of 12")));
   EXPECT_THAT(result.err, Not(HasSubstr("Generating process done")));
   EXPECT_EQ(readFile(output), "an earlier calendar");

@@ -9,10 +9,12 @@
 
 #include "common/file_error.h"
 #include "tests/support/scratch_folder.h"
+#include "tests/support/without_root.h"
 
 namespace tevorin {
 namespace {
 
+using testing::fileErrorWithoutRoot;
 using testing::folderEntries;
 using testing::readFile;
 using testing::ScratchFolder;
@@ -164,6 +166,57 @@ TEST(ReplacementFileTest, LeftoversOfEndedRunsGoWithTheNextWrite) {
     EXPECT_EQ(std::filesystem::exists(leftover), !c.removed);
     EXPECT_EQ(readFile(folder.path() / c.target), "text");
   }
+}
+
+// "create" for a file still to be made, "write" for one written over; then the system's reason.
+TEST(ReplacementFileTest, FailuresNameThePathAndTheSystemsReason) {
+  namespace fs = std::filesystem;
+  ScratchFolder folder;
+  const fs::path& top = folder.path();
+  writeFile(top / "plain", "a file, not a folder");
+  fs::create_directories(top / "folder.html");
+  // Writable by everyone, holding a file nobody may write.
+  fs::create_directories(top / "open");
+  writeFile(top / "open" / "read-only.html", "old");
+  fs::permissions(top / "open" / "read-only.html",
+                  fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  fs::permissions(top / "open", fs::perms::all);
+  // Nobody may add to it, though its file may be written.
+  fs::create_directories(top / "locked");
+  writeFile(top / "locked" / "kept.html", "old");
+  fs::permissions(top / "locked" / "kept.html", fs::perms::all);
+  fs::permissions(top / "locked", fs::perms::owner_read | fs::perms::owner_exec |
+                                      fs::perms::group_read | fs::perms::group_exec |
+                                      fs::perms::others_read | fs::perms::others_exec);
+  const struct {
+    fs::path path;
+    const char* expected;
+  } cases[] = {
+      {top / "missing" / "calendar.html", "Cannot create file '%': No such file or directory"},
+      {top / "plain" / "calendar.html", "Cannot create file '%': Not a directory"},
+      {top / "folder.html", "Cannot create file '%': Is a directory"},
+      {top / "open" / "read-only.html", "Cannot write file '%': Permission denied"},
+      {top / "locked" / "new.html", "Cannot create file '%': Permission denied"},
+      {top / "locked" / "kept.html", "Cannot write file '%': Permission denied"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path);
+    std::string expected = c.expected;
+    expected.replace(expected.find('%'), 1, c.path.string());
+    EXPECT_EQ(fileErrorWithoutRoot([&] {
+                ReplacementFile file(c.path);
+                file.write("new");
+                file.commit();
+              }),
+              expected);
+  }
+  EXPECT_EQ(folderEntries(top), (std::set<std::string>{"plain", "folder.html", "open", "locked"}));
+  EXPECT_EQ(folderEntries(top / "open"), std::set<std::string>{"read-only.html"});
+  EXPECT_EQ(folderEntries(top / "locked"), std::set<std::string>{"kept.html"});
+  EXPECT_EQ(readFile(top / "open" / "read-only.html"), "old");
+  EXPECT_EQ(readFile(top / "locked" / "kept.html"), "old");
+  // The scratch folder is removed with all it holds.
+  fs::permissions(top / "locked", fs::perms::owner_all);
 }
 
 }  // namespace

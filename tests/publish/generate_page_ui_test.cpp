@@ -407,7 +407,7 @@ TEST_F(GeneratePageTest, ErrorsEndTheRunWithoutTheClosingSteps) {
       {[missing](GeneratePageTest& t) {
          t.page->PathEdit1->setText(QString::fromStdString(missing));
        },
-       "Cannot create file '" + missing + "'",
+       "Cannot create file '" + missing + "': No such file or directory",
        {kReady}},
       {[missingIcs](GeneratePageTest& t) {
          t.page->PathEdit1->setText(QString::fromStdString(missingIcs));

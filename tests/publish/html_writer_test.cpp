@@ -511,12 +511,15 @@ TEST_F(HtmlWriterTest, MonthCountThatIsNoNumberFailsBeforeTheOldDocumentIsTouche
 TEST_F(HtmlWriterTest, OutputThatCannotBeCreatedIsAnErrorNamingThePath) {
   writeFile(outputDir / "plain-file", "not a folder");
   std::filesystem::create_directories(outputDir / "a-folder.html");
-  const std::filesystem::path paths[] = {
-      outputDir / "missing" / "calendar.html",
-      outputDir / "plain-file" / "calendar.html",
-      outputDir / "a-folder.html",
+  const struct {
+    std::filesystem::path path;
+    const char* reason;
+  } cases[] = {
+      {outputDir / "missing" / "calendar.html", "No such file or directory"},
+      {outputDir / "plain-file" / "calendar.html", "Not a directory"},
+      {outputDir / "a-folder.html", "Is a directory"},
   };
-  for (const auto& path : paths) {
+  for (const auto& [path, reason] : cases) {
     SCOPED_TRACE(path);
     log.clear();
     auto unwritable = request(1, 2007, "12");
@@ -525,7 +528,7 @@ TEST_F(HtmlWriterTest, OutputThatCannotBeCreatedIsAnErrorNamingThePath) {
       run(unwritable);
       FAIL() << "no error";
     } catch (const FileError& error) {
-      EXPECT_EQ(std::string(error.what()), "Cannot create file '" + path.string() + "'");
+      EXPECT_EQ(std::string(error.what()), "Cannot create file '" + path.string() + "': " + reason);
     }
     EXPECT_THAT(log, IsEmpty());
     EXPECT_EQ(folderEntries(outputDir), (std::set<std::string>{"plain-file", "a-folder.html"}));
