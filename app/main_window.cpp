@@ -2,8 +2,6 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDesktopServices>
-#include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,7 +12,6 @@
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <QTimer>
-#include <QUrl>
 #include <exception>
 
 #include "app/about_page.h"
@@ -22,6 +19,7 @@
 #include "app/program_resources.h"
 #include "app/rules_group.h"
 #include "app/settings_file.h"
+#include "app/shell/desktop_opener.h"
 #include "app/shell/error_report.h"
 #include "app/shell/field_text.h"
 #include "app/shell/page_look.h"
@@ -50,11 +48,6 @@ QTabBar::tab { color: #000080; background: transparent; border: 1px solid transp
 QTabBar::tab:hover { border-color: #8796a8; }
 QTabBar::tab:selected { background: #d3dae3; border-color: #66768a #f7f9fb #f7f9fb #66768a; }
 )";
-
-bool openOnDesktop(const std::string& target) {
-  return QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromLocal8Bit(target),
-                                                       QDir::currentPath(), QUrl::AssumeLocalFile));
-}
 
 bool isLeftClickOn(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::MouseButtonRelease) return false;
@@ -109,7 +102,9 @@ void TForm1::connectServices(std::filesystem::path dataDir) {
   services.showPage = [this](int index) { selectTab(index); };
   services.yield = [] { QCoreApplication::processEvents(); };
   services.today = [] { return todayLocalDate(); };
-  services.openDocument = openOnDesktop;
+  services.openDocument = [](const std::string& target, std::function<void(bool)> done) {
+    openOnDesktop(target, std::move(done));
+  };
   services.dataDir = std::move(dataDir);
 }
 
@@ -312,11 +307,17 @@ void TForm1::TabControl1Change() {
 }
 
 void TForm1::URLLabel1Click() {
-  services.openDocument(ScrollBox3->URLLabel1->text().toLocal8Bit().toStdString());
+  openLink(ScrollBox3->URLLabel1->text().toLocal8Bit().toStdString());
 }
 
 void TForm1::Label7Click() {
-  services.openDocument(kProductWebPage);
+  openLink(kProductWebPage);
+}
+
+void TForm1::openLink(const std::string& address) {
+  services.openDocument(address, [address](bool opened) {
+    if (!opened) reportError("Cannot open '" + address + "' in the browser");
+  });
 }
 
 bool TForm1::event(QEvent* event) {

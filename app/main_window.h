@@ -85,6 +85,8 @@ class TForm1 : public QWidget {
   void readSettings();
   // The values of the settings file, from the controls.
   void storeSettings(SettingsFile& settings) const;
+  // Opens a web address; the desktop's refusal is reported.
+  void openLink(const std::string& address);
 
   SettingsLocation settings_;
   // settings_.file exists but could not be read at start: it is not written at the end.

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <string>
@@ -224,12 +225,15 @@ void GeneratePage::GenerateBitBtn1Click() {
   ViewHTMLBitBtn1->setEnabled(true);
 }
 
+// The opener answers later: the page stays usable meanwhile, and may be gone by then.
 void GeneratePage::ViewHTMLBitBtn1Click() {
   logLine("Starting the browser...");
-  logLine(services_.openDocument(fieldText(PathEdit1))
-              ? "The browser was started and the calendar page is displayed"
-              : "The browser starting error");
-  logLine(kReady);
+  services_.openDocument(fieldText(PathEdit1), [page = QPointer<GeneratePage>(this)](bool opened) {
+    if (!page) return;
+    page->logLine(opened ? "The browser was started and the calendar page is displayed"
+                         : "The browser starting error");
+    page->logLine(kReady);
+  });
 }
 
 // A new file may be named, and choosing an existing one asks before it is overwritten.

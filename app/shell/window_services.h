@@ -31,8 +31,9 @@ struct WindowServices {
   std::function<void()> yield;
   // The local date from the system clock.
   std::function<GregorianDate()> today;
-  // Asks the desktop to open a file or web address; false when it refused.
-  std::function<bool(const std::string&)> openDocument;
+  // Asks the desktop to open a file or web address; done learns later whether it could.
+  std::function<void(const std::string& target, std::function<void(bool opened)> done)>
+      openDocument;
   // The folder of the place files and the portions page: beside the program, or installed.
   std::filesystem::path dataDir;
   // The user's choice on the about page, read by the month and the Generate page; the

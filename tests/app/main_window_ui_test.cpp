@@ -347,14 +347,24 @@ TEST_F(WindowTest, LinkLabelsOpenTheirAddressesOnTheDesktop) {
   writeSmallPlaces();
   const auto form = openWindow();
   std::vector<std::string> opened;
-  form->services.openDocument = [&](const std::string& target) {
+  bool desktopOpens = true;
+  form->services.openDocument = [&](const std::string& target, std::function<void(bool)> done) {
     opened.push_back(target);
-    return true;
+    done(desktopOpens);
   };
   click(form->ScrollBox3->Label7);
   click(form->ScrollBox3->URLLabel1);
   click(form->ScrollBox2->Label18);
   EXPECT_EQ(opened, (std::vector<std::string>{kProductWebPage, kMakerHomePage, kMakerHomePage}));
+  EXPECT_TRUE(errors.empty());
+
+  // A desktop that cannot open them says so, once for each click.
+  desktopOpens = false;
+  click(form->ScrollBox3->Label7);
+  click(form->ScrollBox2->Label18);
+  EXPECT_EQ(errors, (std::vector<std::string>{
+                        "Cannot open '" + std::string(kProductWebPage) + "' in the browser",
+                        "Cannot open '" + std::string(kMakerHomePage) + "' in the browser"}));
 }
 
 }  // namespace

@@ -70,9 +70,9 @@ class GeneratePageTest : public ::testing::Test {
       if (!placeReadable) throw ConversionError("'' is not a valid floating point value");
       return kJerusalem;
     };
-    services.openDocument = [this](const std::string& target) {
+    services.openDocument = [this](const std::string& target, std::function<void(bool)> done) {
       opened.push_back(target);
-      return shellAccepts;
+      answers.push_back(std::move(done));
     };
     services.dataDir = programDir;
     std::filesystem::current_path(here);
@@ -100,8 +100,9 @@ class GeneratePageTest : public ::testing::Test {
   std::filesystem::path programDir = here / "program";
   WindowServices services;
   bool placeReadable = true;
-  bool shellAccepts = true;
   std::vector<std::string> opened;
+  // The shell's answers still to come, in the order it was asked.
+  std::vector<std::function<void(bool)>> answers;
   std::unique_ptr<GeneratePage> page;
 };
 
@@ -442,6 +443,7 @@ TEST_F(GeneratePageTest, PlaceIsReadBeforeThePathIsTouched) {
   EXPECT_EQ(text(page->PathEdit1), "calendar.html");
 }
 
+// The shell's answer comes later; the log tells it when it comes, and the page waits for nothing.
 TEST_F(GeneratePageTest, ViewAsksTheShellToOpenThePathAndLogsTheAnswer) {
   const struct {
     bool accepts;
@@ -449,14 +451,26 @@ TEST_F(GeneratePageTest, ViewAsksTheShellToOpenThePathAndLogsTheAnswer) {
   } cases[] = {{true, "The browser was started and the calendar page is displayed"},
                {false, "The browser starting error"}};
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.line);
     page = std::make_unique<GeneratePage>(services);
+    page->show();
     opened.clear();
-    shellAccepts = c.accepts;
+    answers.clear();
+    page->ViewHTMLBitBtn1->setEnabled(true);
     page->PathEdit1->setText("/srv/web/calendar.html");
-    page->ViewHTMLBitBtn1Click();
+    QTest::mouseClick(page->ViewHTMLBitBtn1, Qt::LeftButton);
     EXPECT_THAT(opened, ElementsAre("/srv/web/calendar.html"));
+    EXPECT_THAT(log(), ElementsAre(kReady, "Starting the browser..."));
+    page->MonthEdit2->setText("4");
+    EXPECT_EQ(page->MonthListBox1->currentRow(), 3);
+    ASSERT_EQ(answers.size(), 1u);
+    answers[0](c.accepts);
     EXPECT_THAT(log(), ElementsAre(kReady, "Starting the browser...", c.line, kReady));
   }
+  // An answer that comes after the page has gone changes nothing.
+  page->ViewHTMLBitBtn1Click();
+  page.reset();
+  answers.back()(false);
 }
 
 TEST_F(GeneratePageTest, BrowseOffersANewFileNameInTheCurrentFolder) {

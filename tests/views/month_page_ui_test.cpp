@@ -119,7 +119,7 @@ class MonthPageTest : public ::testing::Test {
       if (const std::function<void()> hook = onYield) hook();
     };
     services.today = [] { return GregorianDate{2007, 9, 17}; };
-    services.openDocument = [](const std::string&) { return true; };
+    services.openDocument = [](const std::string&, std::function<void(bool)> done) { done(true); };
     page = std::make_unique<MonthPage>(services);
     page->resize(662, 503);
     page->show();
