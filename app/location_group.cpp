@@ -9,6 +9,7 @@
 #include <exception>
 #include <vector>
 
+#include "app/shell/drop_down.h"
 #include "common/number_text.h"
 
 namespace tevorin {
@@ -56,6 +57,7 @@ LocationGroup::LocationGroup(QWidget* parent) : QGroupBox(" Personal location ",
   LocCountryComboBox = placeList("LocCountryComboBox", this);
   LocCountryComboBox->setGeometry(150, 24, 470, 22);
   LocCountryComboBox->setMaxVisibleItems(22);
+  takeWheelOnlyWithFocus(LocCountryComboBox);
   // The widest of thousands of names need not be measured before the window shows.
   LocCountryComboBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   if (auto* view = qobject_cast<QListView*>(LocCountryComboBox->view())) {

@@ -10,6 +10,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "app/shell/drop_down.h"
 #include "app/shell/field_text.h"
 #include "app/shell/page_look.h"
 #include "app/shell/up_down.h"
@@ -117,6 +118,7 @@ void MonthPage::createMonthControls() {
     MonthComboBox1->addItem(QString::fromUtf8(gregorianMonthNameOf(month)));
   MonthComboBox1->setCurrentIndex(-1);
   MonthComboBox1->setMaxVisibleItems(12);
+  takeWheelOnlyWithFocus(MonthComboBox1);
   MonthComboBox1->setGeometry(21, 13, 79, 21);
   setTextStyle(MonthComboBox1, 11, kNavy, {QPalette::Text, QPalette::ButtonText});
   // The combo owns its style and drops it with itself.

@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QWheelEvent>
 #include <array>
 #include <string_view>
 
@@ -365,6 +366,44 @@ TEST_F(WindowTest, LinkLabelsOpenTheirAddressesOnTheDesktop) {
   EXPECT_EQ(errors, (std::vector<std::string>{
                         "Cannot open '" + std::string(kProductWebPage) + "' in the browser",
                         "Cannot open '" + std::string(kMakerHomePage) + "' in the browser"}));
+}
+
+// A wheel turned over a closed drop-down to scroll past it must not change the place or the month.
+TEST_F(WindowTest, AClosedDropDownTakesTheWheelOnlyWithTheFocus) {
+  writeSmallPlaces();
+  const auto form = openWindow();
+  form->show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  int placesChosen = 0;
+  QObject::connect(form.get(), &TForm1::placeChosen, [&] { ++placesChosen; });
+  const struct {
+    int tab;
+    QComboBox* dropDown;
+  } cases[] = {{2, form->GroupBox1->LocCountryComboBox}, {0, form->ScrollBox1->MonthComboBox1}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.dropDown->objectName().toStdString());
+    form->selectTab(c.tab);
+    const int before = c.dropDown->currentIndex();
+    const int chosen = placesChosen;
+    const auto turn = [&] {
+      const QPointF inside(5, 5);
+      QWheelEvent notch(inside, c.dropDown->mapToGlobal(inside), QPoint(), QPoint(0, -120),
+                        Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+      QCoreApplication::sendEvent(c.dropDown, &notch);
+    };
+    turn();
+    turn();
+    EXPECT_EQ(c.dropDown->currentIndex(), before);
+    EXPECT_FALSE(c.dropDown->hasFocus());
+    EXPECT_EQ(placesChosen, chosen);
+
+    c.dropDown->setFocus();
+    turn();
+    EXPECT_EQ(c.dropDown->currentIndex(), before + 1);
+  }
+  EXPECT_EQ(placesChosen, 1);
+  EXPECT_EQ(text(form->ScrollBox1->MonthEdit1), "3");
+  EXPECT_TRUE(errors.empty());
 }
 
 }  // namespace
