@@ -100,7 +100,9 @@ void TForm1::connectServices(std::filesystem::path dataDir) {
   services.placeGeoLocation = [this] { return GroupBox1->placeGeoLocation(); };
   services.currentPage = [this] { return TabControl1->currentIndex(); };
   services.showPage = [this](int index) { selectTab(index); };
-  services.yield = [] { QCoreApplication::processEvents(); };
+  // The window repaints while a month is drawn; the user's clicks and keys wait until it is whole,
+  // or a click would land on a box still hidden.
+  services.yield = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
   services.today = [] { return todayLocalDate(); };
   services.openDocument = [](const std::string& target, std::function<void(bool)> done) {
     openOnDesktop(target, std::move(done));
@@ -213,22 +215,26 @@ void TForm1::RulesGroupBoxChange() {
 
 void TForm1::FormActivate() {
   QLineEdit* field = ScrollBox1->MonthEdit1;
-  const std::string text = fieldText(field);
-  const int shownMonth = ScrollBox1->MonthComboBox1->currentIndex();
   try {
-    const int32_t month = parseInteger(text);
-    try {
-      // Away to a neighbouring month and back: the field's change handler draws the month again.
-      setFieldText(field, integerText(month >= 12 ? int64_t{month} - 1 : int64_t{month} + 1));
-      setFieldText(field, integerText(month));
-    } catch (const ConversionError&) {
-      // The month view could not be drawn (its year is no number): the month stays as it was, or
-      // every activation would step it on.
-      const QSignalBlocker quiet(field);
-      setFieldText(field, text);
-      ScrollBox1->MonthComboBox1->setCurrentIndex(shownMonth);
-      throw;
-    }
+    const int32_t month = fieldNumber(field);
+    const std::string away = integerText(month >= 12 ? int64_t{month} - 1 : int64_t{month} + 1);
+    const std::string back = integerText(month);
+    // Away to a neighbouring month and back: the field's change handler draws the month again.
+    // When the month cannot be drawn (a year or a place that is no number) the way back is taken
+    // all the same: the controls and the headers end on the month they started with.
+    ScrollBox1->keepSelectionAcross([&] {
+      try {
+        setFieldText(field, away);
+      } catch (const ConversionError&) {
+        try {
+          setFieldText(field, back);
+        } catch (const ConversionError&) {
+          // The same fault again; the first is reported.
+        }
+        throw;
+      }
+      setFieldText(field, back);
+    });
   } catch (const ConversionError& error) {
     // Closing an error's message box activates the window again: the error just shown is not
     // shown again and again.

@@ -65,4 +65,9 @@ void DayBox::focusInEvent(QFocusEvent* event) {
   emit entered();
 }
 
+void DayBox::focusOutEvent(QFocusEvent* event) {
+  QTextEdit::focusOutEvent(event);
+  emit left();
+}
+
 }  // namespace tevorin

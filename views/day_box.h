@@ -33,9 +33,12 @@ class DayBox : public QTextEdit {
  signals:
   // The box gained the keyboard focus.
   void entered();
+  // The box lost the keyboard focus.
+  void left();
 
  protected:
   void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   QString hint_;

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QProxyStyle>
 #include <QPushButton>
@@ -30,6 +31,10 @@ namespace {
 
 constexpr QRgb kNavy = qRgb(0, 0, 128);
 constexpr QRgb kLime = qRgb(0, 255, 0);
+
+constexpr char kMessageBarTip[] = "Select a day box for Sunrise/Sunset Time";
+// Width of the frame around the selected box; boxes stand 6 pixels apart.
+constexpr int kSelectionFrame = 2;
 
 // The lines of a day box, in the order they are appended.
 constexpr LineStyle kDayNumberLine{qRgb(0, 0, 0), true, 2, Qt::AlignLeft};
@@ -133,6 +138,9 @@ void MonthPage::createMonthControls() {
   setTextStyle(MonthEdit1, 11, kNavy, {QPalette::Text});
   MonthUpDown1 = upDownBeside("MonthUpDown1", MonthEdit1, 1, 12, this);
   connect(MonthEdit1, &QLineEdit::textChanged, this, [this] { MonthEdit1Change(); });
+  // Installed after the arrows' own filter, so it sees their keys first.
+  MonthEdit1->installEventFilter(this);
+  connect(MonthUpDown1, &UpDown::arrowPressed, this, [this] { typingIn_ = nullptr; });
 
   YearEdit1 = new QLineEdit("2007", this);
   YearEdit1->setObjectName("YearEdit1");
@@ -140,6 +148,8 @@ void MonthPage::createMonthControls() {
   setTextStyle(YearEdit1, 11, kNavy, {QPalette::Text});
   YearUpDown1 = upDownBeside("YearUpDown1", YearEdit1, kFirstShownYear, kLastShownYear, this);
   connect(YearEdit1, &QLineEdit::textChanged, this, [this] { YearEdit1Change(); });
+  YearEdit1->installEventFilter(this);
+  connect(YearUpDown1, &UpDown::arrowPressed, this, [this] { typingIn_ = nullptr; });
 
   // Kept out of the user's sight; a click on it draws the month of the two fields.
   Generate = new QPushButton("&Generate", this);
@@ -183,6 +193,12 @@ void MonthPage::createWeekdayLabels() {
 }
 
 void MonthPage::createDayBoxes() {
+  // Made before the boxes, so that it lies under them and shows only around the selected one.
+  SelectionFrame = new QWidget(this);
+  SelectionFrame->setObjectName("SelectionFrame");
+  SelectionFrame->setAutoFillBackground(true);
+  SelectionFrame->hide();
+
   QFont boxFont = sansSerifFont();
   boxFont.setPointSize(8);
   for (int n = 1; n <= 42; ++n) {
@@ -194,6 +210,7 @@ void MonthPage::createDayBoxes() {
     box->setGeometry(13 + 91 * (column - 1), 78 + 65 * (row - 1), 85, 59);
     box->hide();
     connect(box, &DayBox::entered, this, [this, n] { RichEditEnter(n); });
+    connect(box, &DayBox::left, this, &MonthPage::markSelection);
     RichEdit[n - 1] = box;
   }
 }
@@ -206,7 +223,7 @@ void MonthPage::createMessageBar() {
   MessStaticText->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   MessStaticText->setGeometry(13, 472, 631, 18);
   setTextStyle(MessStaticText, 11, kWhite, {QPalette::WindowText});
-  MessStaticText->setToolTip("Select a day box for Sunrise/Sunset Time");
+  MessStaticText->setToolTip(kMessageBarTip);
 }
 
 bool MonthPage::refuseYear(int32_t year) {
@@ -215,8 +232,37 @@ bool MonthPage::refuseYear(int32_t year) {
   return true;
 }
 
-void MonthPage::focusFirstSaturdayOnThisPage() {
-  if (services_.currentPage() == kMonthPage) RichEdit[kFirstSaturdayBox - 1]->setFocus();
+bool MonthPage::typing() const {
+  return typingIn_ && typingIn_->hasFocus();
+}
+
+void MonthPage::selectFirstSaturday() {
+  if (services_.currentPage() != kMonthPage) return;
+  if (!typing()) {
+    focusBox(kFirstSaturdayBox);
+  } else if (!RichEdit[kFirstSaturdayBox - 1]->isHidden()) {
+    RichEditEnter(kFirstSaturdayBox);
+  }
+}
+
+// Each key typed into a field is handled at once, and the field keeps the focus for the next one.
+bool MonthPage::eventFilter(QObject* watched, QEvent* event) {
+  auto* field = qobject_cast<QLineEdit*>(watched);
+  if (field && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter) {
+      typingIn_ = field;
+    } else if (typingIn_ == field) {
+      // The typing is over: the focus goes where the field's change handlers would have put it.
+      typingIn_ = nullptr;
+      if (services_.currentPage() == kMonthPage)
+        focusBox(selected_ ? selected_ : kFirstSaturdayBox);
+      return true;
+    }
+  } else if (field && event->type() == QEvent::FocusOut && typingIn_ == field) {
+    typingIn_ = nullptr;
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void MonthPage::GenerateClick() {
@@ -233,22 +279,63 @@ void MonthPage::MonthEdit1Change() {
   if (fieldNumber(MonthEdit1) <= 0) MonthEdit1->setText("1");
   MonthComboBox1->setCurrentIndex(fieldNumber(MonthEdit1) - 1);
   GenerateClick();
-  focusFirstSaturdayOnThisPage();
+  selectFirstSaturday();
 }
 
+// The second drawing hides the box the first one focused: the focus goes to it again.
 void MonthPage::MonthComboBox1Change() {
   setFieldText(MonthEdit1, integerText(MonthComboBox1->currentIndex() + 1));
   GenerateClick();
+  selectFirstSaturday();
 }
 
 void MonthPage::YearEdit1Change() {
   if (YearEdit1->text().isEmpty()) return;
   if (!refuseYear(fieldNumber(YearEdit1))) GenerateClick();
-  focusFirstSaturdayOnThisPage();
+  selectFirstSaturday();
 }
 
 void MonthPage::RichEditEnter(int n) {
-  MessStaticText->setText(boxHint(n));
+  selected_ = n;
+  showMessage(boxHint(n));
+  markSelection();
+}
+
+void MonthPage::showMessage(const QString& text) {
+  MessStaticText->setText(text);
+  // The label keeps about an "x" free beside its frame.
+  const QFontMetrics metrics = MessStaticText->fontMetrics();
+  const int room =
+      MessStaticText->contentsRect().width() - metrics.horizontalAdvance(QLatin1Char('x'));
+  MessStaticText->setToolTip(metrics.horizontalAdvance(text) > room ? text : kMessageBarTip);
+}
+
+// White around the box with the focus, light blue around one selected while a field has it.
+void MonthPage::markSelection() {
+  if (selected_ < 1 || RichEdit[selected_ - 1]->isHidden()) {
+    SelectionFrame->hide();
+    return;
+  }
+  const DayBox* box = RichEdit[selected_ - 1];
+  SelectionFrame->setGeometry(box->geometry().adjusted(-kSelectionFrame, -kSelectionFrame,
+                                                       kSelectionFrame, kSelectionFrame));
+  setColour(SelectionFrame, QPalette::Window, box->hasFocus() ? kWhite : kLightBlue);
+  SelectionFrame->show();
+}
+
+void MonthPage::keepSelectionAcross(const std::function<void()>& redraw) {
+  int kept = selected_;
+  // A click that activates the window gives its box the focus before the window hears of it.
+  for (int n = 1; n <= 42; ++n)
+    if (window()->focusWidget() == RichEdit[n - 1] && !RichEdit[n - 1]->isHidden()) kept = n;
+  const auto before = shown_;
+  redraw();
+  if (kept == 0 || !before || shown_ != before || RichEdit[kept - 1]->isHidden()) return;
+  if (services_.currentPage() == kMonthPage && !typing()) {
+    focusBox(kept);
+  } else {
+    RichEditEnter(kept);
+  }
 }
 
 QString MonthPage::boxHint(int n) const {
@@ -270,8 +357,15 @@ void MonthPage::showMonth(int32_t gregorianMonth, int32_t gregorianYear, bool in
   MonthLabel1->setText(text(monthHeaderText(day)));
 
   // A hidden box must not pass the focus on to its neighbours: each would show its stale detail.
-  for (DayBox* box : RichEdit)
-    if (window()->focusWidget() == box) box->clearFocus();
+  bool gridHadFocus = false;
+  for (DayBox* box : RichEdit) {
+    if (window()->focusWidget() != box) continue;
+    gridHadFocus = box->hasFocus();
+    box->clearFocus();
+  }
+  selected_ = 0;
+  shown_.reset();
+  markSelection();
   for (DayBox* box : RichEdit) box->hide();
   if (yieldOvertaken(render)) return;
   // A hidden box keeps no detail of an earlier month either.
@@ -288,8 +382,14 @@ void MonthPage::showMonth(int32_t gregorianMonth, int32_t gregorianYear, bool in
   const int32_t firstBox = day.dayOfWeek();
 
   for (int32_t d = 1; d <= days; ++d) {
-    const std::string sunTimes =
-        selectedSunTimes(services_, day.gregorianYear(), day.gregorianMonth(), day.gregorianDay());
+    std::string sunTimes;
+    try {
+      sunTimes = selectedSunTimes(services_, day.gregorianYear(), day.gregorianMonth(),
+                                  day.gregorianDay());
+    } catch (const ConversionError&) {
+      renderFailed(firstDay, days, gridHadFocus);
+      throw;
+    }
     DayBox* box = RichEdit[firstBox + d - 2];
     box->appendLine(text(integerText(d)), kDayNumberLine);
     box->appendLine(text(boxHebrewDateText(day)), kHebrewDateLine);
@@ -313,7 +413,15 @@ void MonthPage::showMonth(int32_t gregorianMonth, int32_t gregorianYear, bool in
     if (yieldOvertaken(render)) return;
 
   putCaretsAtStart();
-  yieldOvertaken(render);
+  if (yieldOvertaken(render)) return;
+  shown_ = {gregorianMonth, gregorianYear};
+}
+
+void MonthPage::renderFailed(const CalendarDay& firstDay, int32_t days, bool gridHadFocus) {
+  CalendarDay lastDay = firstDay;
+  for (int32_t d = 1; d < days; ++d) lastDay.nextDay();
+  HebYearLabel1->setText(text(hebrewHeaderText(firstDay, lastDay)));
+  if (gridHadFocus) MonthComboBox1->setFocus();
 }
 
 void MonthPage::putCaretsAtStart() {

@@ -3,6 +3,8 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "views/day_box.h"
@@ -14,6 +16,7 @@ class QPushButton;
 
 namespace tevorin {
 
+class CalendarDay;
 struct WindowServices;
 class UpDown;
 
@@ -35,7 +38,8 @@ class MonthPage : public QWidget {
   // The user picked a month in the drop-down.
   void MonthComboBox1Change();
   void YearEdit1Change();
-  // Day box n (1..42) gained the keyboard focus.
+  // Day box n (1..42) gained the keyboard focus; also the selection of a box without the focus.
+  // The box becomes the selected one, and its detail text goes to the message bar.
   void RichEditEnter(int n);
 
   // Rebuilds the whole page for one month. A request for another month made during one of its
@@ -44,6 +48,11 @@ class MonthPage : public QWidget {
 
   // Gives box n (1..42) the keyboard focus, caret at the start, when it is shown.
   void focusBox(int n);
+  // The box whose detail the message bar shows, 0 when a render has left none selected.
+  int selectedBox() const { return selected_; }
+  // Runs redraw (the window's activation); when it leaves the same month on view, the box that was
+  // selected, or that a click has just given the focus, is selected again.
+  void keepSelectionAcross(const std::function<void()>& redraw);
   // Puts the caret at the start of every box, so each shows its first line.
   void putCaretsAtStart();
   void setWeekdayLabelsVisible(bool visible);
@@ -59,6 +68,8 @@ class MonthPage : public QWidget {
   QLabel* MonthLabel1 = nullptr;
   QLabel* HebYearLabel1 = nullptr;
   QLabel* MessStaticText = nullptr;
+  // Marks the selected box with a frame around it.
+  QWidget* SelectionFrame = nullptr;
   std::array<QLabel*, 7> MLabel{};     // MLabel1..MLabel7
   std::array<DayBox*, 42> RichEdit{};  // RichEdit1..RichEdit42
 
@@ -69,15 +80,33 @@ class MonthPage : public QWidget {
   void createDayBoxes();
   void createMessageBar();
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
   // True when the year is refused; MonthLabel1 then says so.
   bool refuseYear(int32_t year);
-  void focusFirstSaturdayOnThisPage();
+  // On the month page, after a change of month or year: the first Saturday is selected and takes
+  // the focus, unless the user is typing in a field of the page, which keeps it.
+  void selectFirstSaturday();
+  bool typing() const;
+  // The message bar's text; its tooltip holds the whole text when the bar cuts it.
+  void showMessage(const QString& text);
+  void markSelection();
+  // Headers of the asked month when the render stopped at its first day: they name what the
+  // controls hold. The focus the hidden grid had goes to the month drop-down.
+  void renderFailed(const CalendarDay& firstDay, int32_t days, bool gridHadFocus);
   // Lets the toolkit run pending events; true when a newer render ran meanwhile.
   bool yieldOvertaken(uint64_t render);
 
   const WindowServices& services_;
   // Counts renders started, so a render can tell that a newer one ran inside its yield.
   uint64_t renders_ = 0;
+  int selected_ = 0;
+  // The month and year the grid holds whole, none while a render is under way or after one failed.
+  std::optional<std::pair<int32_t, int32_t>> shown_;
+  // The month or year field from the user's first key in it until Enter or the focus leaves it.
+  QLineEdit* typingIn_ = nullptr;
 };
 
 }  // namespace tevorin

@@ -46,6 +46,8 @@ UpDown::UpDown(QLineEdit* field, int minimum, int maximum, QWidget* parent)
   layout->setSpacing(0);
   layout->addWidget(up_);
   layout->addWidget(down_);
+  connect(up_, &QToolButton::pressed, this, &UpDown::arrowPressed);
+  connect(down_, &QToolButton::pressed, this, &UpDown::arrowPressed);
   connect(up_, &QToolButton::clicked, this, &UpDown::stepUp);
   connect(down_, &QToolButton::clicked, this, &UpDown::stepDown);
   field_->installEventFilter(this);

@@ -19,6 +19,10 @@ class UpDown : public QWidget {
   void stepUp() { step(+1); }
   void stepDown() { step(-1); }
 
+ signals:
+  // The mouse pressed one of the arrows; the step follows.
+  void arrowPressed();
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -1,5 +1,6 @@
 #include <unistd.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
@@ -278,6 +279,88 @@ TEST_F(WindowTest, ActivationThatCannotDrawDoesNotRepeatTheErrorJustShown) {
     EXPECT_EQ(text(form->ScrollBox1->MonthEdit1), "5");
     EXPECT_EQ(form->ScrollBox1->MonthComboBox1->currentIndex(), 4);
   }
+}
+
+// Alt+Tab back, or a dialog closed: the activation draws the month again and the day the user
+// chose stays chosen. A click that activates the window chooses its day.
+TEST_F(WindowTest, ActivationKeepsTheSelectedDayAndAClickThatActivatesSelectsItsDay) {
+  writeSmallPlaces();
+  writeFile("tvrn.ini", "[CHMonth]\nMonth=2\nYear=2007\n");
+  const auto form = openWindow();
+  form->selectTab(0);
+  form->show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  MonthPage* page = form->ScrollBox1;
+  QWidget elsewhere;
+  const auto away = [&] {
+    elsewhere.show();
+    elsewhere.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+  };
+  const auto back = [&] {
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  };
+  const auto clickBox = [&](int n) {
+    QTest::mouseClick(page->RichEdit[n - 1]->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
+  };
+  const auto expectSelected = [&](int n) {
+    EXPECT_EQ(page->selectedBox(), n);
+    EXPECT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(page->RichEdit[n - 1]));
+    EXPECT_EQ(page->MessStaticText->text(), page->boxHint(n));
+  };
+
+  clickBox(20);
+  expectSelected(20);
+  int changes = 0;
+  QObject::connect(page->MonthEdit1, &QLineEdit::textChanged, [&] { ++changes; });
+  away();
+  back();
+  EXPECT_EQ(changes, 2) << "the activation draws the month again";
+  expectSelected(20);
+  EXPECT_TRUE(page->MessStaticText->text().startsWith(" Friday, March 16, 2007"));
+
+  away();
+  clickBox(15);
+  back();
+  expectSelected(15);
+  EXPECT_TRUE(page->MessStaticText->text().startsWith(" Sunday, March 11, 2007"));
+  EXPECT_EQ(changes, 4);
+
+  // Another month on view after the activation: its first Saturday, as after any change.
+  away();
+  {
+    const QSignalBlocker quiet(page->MonthEdit1);
+    page->MonthEdit1->setText("4");
+  }
+  back();
+  expectSelected(7);
+  EXPECT_EQ(page->MonthLabel1->text(), "April 2007");
+  EXPECT_TRUE(errors.empty());
+}
+
+// The place's numbers do not convert: the activation cannot draw, and the headers and the controls
+// still name the same month.
+TEST_F(WindowTest, AnActivationThatCannotDrawLeavesHeadersAndControlsOnOneMonth) {
+  writeSmallPlaces();
+  writeFile("lat.dat", "1.5\r\nx\r\n3\r\n");
+  writeFile("tvrn.ini", "[Location]\nListCountry=0\n[CHMonth]\nMonth=8\nYear=2007\n");
+  const auto form = openWindow();
+  form->selectTab(0);
+  form->show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  MonthPage* page = form->ScrollBox1;
+  ASSERT_EQ(page->MonthLabel1->text(), "September 2007");
+  form->GroupBox1->setSelectedIndex(1);
+  errors.clear();
+  activate(*form);
+  EXPECT_EQ(errors, std::vector<std::string>{"'x' is not a valid floating point value"});
+  EXPECT_EQ(page->MonthLabel1->text(), "September 2007");
+  EXPECT_EQ(page->HebYearLabel1->text(), "Elul-Tishri 5767-5768");
+  EXPECT_EQ(text(page->MonthEdit1), "9");
+  EXPECT_EQ(page->MonthComboBox1->currentIndex(), 8);
+  for (const QTextEdit* box : page->RichEdit) EXPECT_TRUE(box->isHidden());
+  EXPECT_EQ(QApplication::focusWidget(), page->MonthComboBox1);
 }
 
 TEST_F(WindowTest, TabsShowOnePageAtATime) {

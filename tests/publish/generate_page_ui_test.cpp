@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
@@ -182,6 +183,34 @@ TEST_F(GeneratePageTest, MonthFieldIsCorrectedAndSelectsItsName) {
   EXPECT_EQ(page->MonthListBox1->currentRow(), 6);
   EXPECT_THROW(page->MonthEdit2->setText("x"), ConversionError);
   EXPECT_EQ(text(page->MonthEdit2), "x");
+}
+
+// Each key is handled at once, corrections included, and the field keeps the focus throughout.
+TEST_F(GeneratePageTest, TypingIntoAFieldKeepsTheFocusThere) {
+  page->show();
+  page->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(page.get()));
+  const struct {
+    QLineEdit* field;
+    const char* typed;
+    const char* text;
+  } cases[] = {
+      {page->MonthEdit2, "12", "12"},
+      {page->YearEdit2, "2008", "2008"},
+      {page->NoMonthEdit1, "5000", "1000"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.field->objectName().toStdString());
+    QTest::mouseClick(c.field, Qt::LeftButton);
+    c.field->selectAll();
+    for (const char* key = c.typed; *key; ++key) {
+      QTest::keyClick(c.field, *key);
+      EXPECT_EQ(QApplication::focusWidget(), c.field);
+    }
+    EXPECT_EQ(text(c.field), c.text);
+  }
+  EXPECT_EQ(page->MonthListBox1->currentRow(), 11);
+  EXPECT_EQ(page->YLabel1->text(), "");
 }
 
 TEST_F(GeneratePageTest, ChoosingAMonthNamePutsItsNumber) {

@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QToolButton>
 #include <QToolTip>
 #include <functional>
 #include <map>
@@ -357,13 +358,19 @@ TEST_F(MonthPageTest, AnotherPlaceChangesOnlyTheDetailTexts) {
   EXPECT_EQ(after, before);
 }
 
+// Both headers name the month asked for, as the controls do; the focus the grid had goes to the
+// month drop-down.
 TEST_F(MonthPageTest, PlaceNumbersThatDoNotConvertStopTheRenderAtTheFirstDay) {
   page->showMonth(3, 2007, false, false);
+  page->focusBox(12);
   place = []() -> GeoLocation { throw ConversionError("'x' is not a valid floating point value"); };
   EXPECT_THROW(page->showMonth(9, 2007, false, false), ConversionError);
   EXPECT_EQ(page->MonthLabel1->text(), "September 2007");
-  EXPECT_EQ(page->HebYearLabel1->text(), "Adar-Nisan 5767");
+  EXPECT_EQ(page->HebYearLabel1->text(), "Elul-Tishri 5767-5768");
   for (int n = 1; n <= 42; ++n) EXPECT_TRUE(box(n)->isHidden()) << n;
+  EXPECT_EQ(page->selectedBox(), 0);
+  EXPECT_TRUE(page->SelectionFrame->isHidden());
+  EXPECT_EQ(QApplication::focusWidget(), page->MonthComboBox1);
 }
 
 TEST_F(MonthPageTest, WithoutAPlaceTheDetailsCarryDashesForTheSunTimes) {
@@ -627,6 +634,152 @@ TEST_F(MonthPageTest, ClickedBoxShowsItsDetailText) {
 
   page->focusBox(40);  // never shown
   EXPECT_EQ(QApplication::focusWidget(), box(15));
+}
+
+// Each key is handled at once, the view following as soon as the text is a year in range or a
+// whole month, while the field keeps the focus for the next key.
+TEST_F(MonthPageTest, TypedYearAndMonthAreHandledAtEachKeyWhileTheFieldKeepsTheFocus) {
+  struct Key {
+    QLineEdit* MonthPage::*field;
+    Qt::Key key;
+    const char* text;
+    const char* header;
+    const char* firstSaturday;
+  };
+  const Key keys[] = {
+      {&MonthPage::YearEdit1, Qt::Key_2, "2", "Year out of range", " Saturday, February 3, 2007"},
+      {&MonthPage::YearEdit1, Qt::Key_0, "20", "Year out of range", " Saturday, February 3, 2007"},
+      {&MonthPage::YearEdit1, Qt::Key_0, "200", "Year out of range", " Saturday, February 3, 2007"},
+      {&MonthPage::YearEdit1, Qt::Key_8, "2008", "February 2008", " Saturday, February 2, 2008"},
+      {&MonthPage::MonthEdit1, Qt::Key_1, "1", "January 2008", " Saturday, January 5, 2008"},
+      {&MonthPage::MonthEdit1, Qt::Key_2, "12", "December 2008", " Saturday, December 6, 2008"},
+  };
+  showThroughFields(2, 2007);
+  QLineEdit* typedInto = nullptr;
+  for (const Key& k : keys) {
+    QLineEdit* field = page.get()->*k.field;
+    SCOPED_TRACE(field->objectName().toStdString() + " " + k.text);
+    // The user clicks into the field and selects its text.
+    if (field != typedInto) {
+      QTest::mouseClick(field, Qt::LeftButton);
+      field->selectAll();
+      typedInto = field;
+    }
+    QTest::keyClick(field, k.key);
+    EXPECT_EQ(field->text(), k.text);
+    EXPECT_EQ(page->MonthLabel1->text(), k.header);
+    EXPECT_EQ(QApplication::focusWidget(), field);
+    EXPECT_EQ(page->selectedBox(), 7);
+    EXPECT_EQ(page->MessStaticText->text(), page->boxHint(7));
+    EXPECT_TRUE(page->MessStaticText->text().startsWith(k.firstSaturday))
+        << page->MessStaticText->text().toStdString();
+  }
+  EXPECT_EQ(page->MonthComboBox1->currentIndex(), 11);
+  EXPECT_EQ(page->YearEdit1->text(), "2008");
+
+  // Enter ends the typing: the focus goes to the selected first Saturday.
+  QTest::keyClick(page->MonthEdit1, Qt::Key_Return);
+  EXPECT_EQ(QApplication::focusWidget(), box(7));
+  EXPECT_EQ(page->MonthLabel1->text(), "December 2008");
+}
+
+// Once the user has left the field, or turns to the arrows, changes move the focus to the first
+// Saturday again.
+TEST_F(MonthPageTest, TypingEndsWhenTheUserLeavesTheFieldOrTakesTheArrows) {
+  const auto arrow = [](UpDown* arrows, int which) {
+    return arrows->findChildren<QToolButton*>().at(which);
+  };
+  struct End {
+    const char* what;
+    std::function<void(MonthPage&)> act;
+    const char* shown;
+  };
+  const End ends[] = {
+      {"Tab, then a change from code",
+       [](MonthPage& p) {
+         QTest::keyClick(p.MonthEdit1, Qt::Key_Tab);
+         p.MonthEdit1->setText("7");
+       },
+       "July 2007"},
+      {"the month's up arrow",
+       [&](MonthPage& p) { QTest::mouseClick(arrow(p.MonthUpDown1, 0), Qt::LeftButton); },
+       "June 2007"},
+      {"a click on a box, then the year's down arrow",
+       [&](MonthPage& p) {
+         QTest::mouseClick(p.RichEdit[19]->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
+         QTest::mouseClick(arrow(p.YearUpDown1, 1), Qt::LeftButton);
+       },
+       "May 2006"},
+  };
+  for (const End& e : ends) {
+    SCOPED_TRACE(e.what);
+    showThroughFields(1, 2007);
+    QTest::mouseClick(page->MonthEdit1, Qt::LeftButton);
+    page->MonthEdit1->selectAll();
+    QTest::keyClick(page->MonthEdit1, Qt::Key_5);
+    ASSERT_EQ(QApplication::focusWidget(), page->MonthEdit1);
+    e.act(*page);
+    EXPECT_EQ(page->MonthLabel1->text(), e.shown);
+    EXPECT_EQ(QApplication::focusWidget(), box(7));
+    EXPECT_EQ(page->MessStaticText->text(), page->boxHint(7));
+  }
+}
+
+TEST_F(MonthPageTest, PickingAMonthInTheDropDownLeavesTheFocusOnTheFirstSaturday) {
+  showThroughFields(2, 2007);
+  page->MonthComboBox1->setFocus();
+  QTest::keyClick(page->MonthComboBox1, Qt::Key_Down);
+  EXPECT_EQ(page->MonthLabel1->text(), "March 2007");
+  EXPECT_EQ(page->MonthEdit1->text(), "3");
+  EXPECT_EQ(QApplication::focusWidget(), box(7));
+  EXPECT_TRUE(page->MessStaticText->text().startsWith(" Saturday, March 3, 2007"));
+}
+
+// A frame in the page's colours: white while the box has the focus, light blue while a field has
+// it; none while no box is selected.
+TEST_F(MonthPageTest, TheSelectedBoxIsFramed) {
+  const auto frameColour = [&] {
+    return page->SelectionFrame->palette().color(QPalette::Window).rgb();
+  };
+  const auto framesBox = [&](int n) {
+    return !page->SelectionFrame->isHidden() &&
+           page->SelectionFrame->geometry() == box(n)->geometry().adjusted(-2, -2, 2, 2);
+  };
+  page->showMonth(3, 2007, false, false);
+  EXPECT_EQ(page->selectedBox(), 0);
+  EXPECT_TRUE(page->SelectionFrame->isHidden());
+
+  QTest::mouseClick(box(15)->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
+  EXPECT_TRUE(framesBox(15));
+  EXPECT_EQ(frameColour(), kWhite);
+  QTest::mouseClick(page->YearEdit1, Qt::LeftButton);
+  EXPECT_TRUE(framesBox(15));
+  EXPECT_EQ(frameColour(), qRgb(193, 224, 255));
+  page->YearUpDown1->stepUp();
+  EXPECT_TRUE(framesBox(7));
+  EXPECT_EQ(frameColour(), kWhite);
+  // The frame lies under the boxes and stays inside the gaps between them.
+  EXPECT_LT(page->children().indexOf(page->SelectionFrame), page->children().indexOf(box(1)));
+  EXPECT_FALSE(page->SelectionFrame->geometry().intersects(box(8)->geometry()));
+}
+
+TEST_F(MonthPageTest, ADetailTooLongForTheBarCanBeReadWholeInItsTooltip) {
+  const struct {
+    std::string place;
+    bool cut;
+  } cases[] = {
+      {"Jerusalem, Israel", false},
+      {"King Edward Point, South Georgia and the South Sandwich Islands", true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.place);
+    placeName = c.place;
+    showThroughFields(c.cut ? 9 : 10, 2007);
+    const QString detail = page->boxHint(7);
+    EXPECT_EQ(page->MessStaticText->text(), detail);
+    EXPECT_EQ(page->MessStaticText->toolTip(),
+              c.cut ? detail : QString("Select a day box for Sunrise/Sunset Time"));
+  }
 }
 
 TEST_F(MonthPageTest, RenderAskedForInsideAYieldWinsWhole) {
