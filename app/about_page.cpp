@@ -6,6 +6,7 @@
 #include "app/location_group.h"
 #include "app/program_resources.h"
 #include "app/rules_group.h"
+#include "app/shell/link_label.h"
 #include "app/shell/page_look.h"
 #include "common/product.h"
 
@@ -43,8 +44,10 @@ AboutPage::AboutPage(QWidget* parent) : QWidget(parent) {
   paintPageBackground(this);
 
   Image1 = picture(calendarLeafPicture(), this);
+  Image1->setAccessibleName("Calendar");
   Image1->setGeometry(196, 10, 58, 70);
-  Label7 = pageLabel("Tevorin", kWhite, 19, true, this);
+  Label7 = new LinkLabel("Tevorin", "Tevorin web page", this);
+  styleLabel(Label7, kWhite, 19, true);
   Label7->setObjectName("Label7");
   Label7->setAlignment(Qt::AlignCenter);
   Label7->setGeometry(266, 16, 131, 28);
@@ -54,6 +57,7 @@ AboutPage::AboutPage(QWidget* parent) : QWidget(parent) {
   Label8->setAlignment(Qt::AlignCenter);
   Label8->setGeometry(266, 48, 131, 16);
   Image2 = picture(sunrisePicture(), this);
+  Image2->setAccessibleName("Sunrise");
   Image2->setGeometry(405, 22, 63, 47);
 
   Bevel1 = rule(90, this);

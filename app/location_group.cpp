@@ -55,6 +55,7 @@ LocationGroup::LocationGroup(QWidget* parent) : QGroupBox(" Personal location ",
   setObjectName("GroupBox1");
   setStyleSheet(kGroupStyle);
   LocCountryComboBox = placeList("LocCountryComboBox", this);
+  LocCountryComboBox->setAccessibleName("Location and country");
   LocCountryComboBox->setGeometry(150, 24, 470, 22);
   LocCountryComboBox->setMaxVisibleItems(22);
   takeWheelOnlyWithFocus(LocCountryComboBox);
@@ -71,6 +72,8 @@ LocationGroup::LocationGroup(QWidget* parent) : QGroupBox(" Personal location ",
   Label1->setObjectName("Label1");
   Label1->setTextFormat(Qt::PlainText);
   Label1->setBuddy(LocCountryComboBox);
+  // A screen reader says the label's name with the place.
+  Label1->setAccessibleName("Location and country");
   Label1->setGeometry(14, 24, 134, 22);
 
   LatComboBox = placeList("LatComboBox", this);

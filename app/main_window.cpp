@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
-#include <QMouseEvent>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QTabBar>
@@ -22,6 +21,7 @@
 #include "app/shell/desktop_opener.h"
 #include "app/shell/error_report.h"
 #include "app/shell/field_text.h"
+#include "app/shell/link_label.h"
 #include "app/shell/page_look.h"
 #include "calendar/calendar_day.h"
 #include "common/file_error.h"
@@ -48,14 +48,6 @@ QTabBar::tab { color: #000080; background: transparent; border: 1px solid transp
 QTabBar::tab:hover { border-color: #8796a8; }
 QTabBar::tab:selected { background: #d3dae3; border-color: #66768a #f7f9fb #f7f9fb #66768a; }
 )";
-
-bool isLeftClickOn(QObject* watched, QEvent* event) {
-  if (event->type() != QEvent::MouseButtonRelease) return false;
-  const auto* mouse = static_cast<QMouseEvent*>(event);
-  const auto* widget = qobject_cast<QWidget*>(watched);
-  return mouse->button() == Qt::LeftButton && widget &&
-         widget->rect().contains(mouse->position().toPoint());
-}
 
 }  // namespace
 
@@ -346,7 +338,7 @@ void TForm1::showEvent(QShowEvent* event) {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-  if (isLeftClickOn(watched, event)) {
+  if (auto* link = qobject_cast<QLabel*>(watched); link && opensLink(link, event)) {
     if (watched == ScrollBox3->Label7) {
       Label7Click();
       return true;

@@ -41,9 +41,12 @@ QLabel* label(const QString& text, const QRect& place, QWidget* parent, int pixe
   return label;
 }
 
-QLineEdit* numberField(const char* name, const char* text, const QRect& place, QWidget* parent) {
+// Named as a person would say it: the arrows beside it take their names from it.
+QLineEdit* numberField(const char* name, const char* spokenName, const char* text,
+                       const QRect& place, QWidget* parent) {
   auto* field = new QLineEdit(text, parent);
   field->setObjectName(name);
+  field->setAccessibleName(spokenName);
   field->setGeometry(place);
   return field;
 }
@@ -93,9 +96,10 @@ void GeneratePage::createDateControls() {
   frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   frame->setGeometry(16, 34, 316, 268);
 
-  label("Month:", QRect(28, 44, 100, 16), this);
   MonthListBox1 = new QListWidget(this);
   MonthListBox1->setObjectName("MonthListBox1");
+  MonthListBox1->setAccessibleName("Month");
+  label("Month:", QRect(28, 44, 100, 16), this)->setBuddy(MonthListBox1);
   MonthListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
   MonthListBox1->setUniformItemSizes(true);
   for (int32_t month = 1; month <= 12; ++month) {
@@ -109,13 +113,13 @@ void GeneratePage::createDateControls() {
   connect(MonthListBox1, &QListWidget::currentRowChanged, this, [this] { MonthListBox1Click(); });
   connect(MonthListBox1, &QListWidget::itemClicked, this, [this] { MonthListBox1Click(); });
 
-  label("Month No:", QRect(150, 44, 100, 16), this);
-  MonthEdit2 = numberField("MonthEdit2", "1", QRect(150, 62, 28, 21), this);
+  MonthEdit2 = numberField("MonthEdit2", "Month number", "1", QRect(150, 62, 28, 21), this);
+  label("Month No:", QRect(150, 44, 100, 16), this)->setBuddy(MonthEdit2);
   MonthUpDown2 = upDownBeside("MonthUpDown2", MonthEdit2, 1, 12, this);
   connect(MonthEdit2, &QLineEdit::textChanged, this, [this] { MonthEdit2Change(); });
 
-  label("Year:", QRect(150, 100, 100, 16), this);
-  YearEdit2 = numberField("YearEdit2", "2007", QRect(150, 118, 40, 21), this);
+  YearEdit2 = numberField("YearEdit2", "Year", "2007", QRect(150, 118, 40, 21), this);
+  label("Year:", QRect(150, 100, 100, 16), this)->setBuddy(YearEdit2);
   YearUpDown2 = upDownBeside("YearUpDown2", YearEdit2, kFirstShownYear, kLastShownYear, this);
   connect(YearEdit2, &QLineEdit::textChanged, this, [this] { YearEdit2Change(); });
   YLabel1 = label(QString(), QRect(208, 120, 116, 18), this);
@@ -123,8 +127,9 @@ void GeneratePage::createDateControls() {
   YLabel1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   setColour(YLabel1, QPalette::WindowText, kRed);
 
-  label("No. of months to generate:", QRect(28, 272, 160, 18), this);
-  NoMonthEdit1 = numberField("NoMonthEdit1", "12", QRect(190, 270, 40, 21), this);
+  NoMonthEdit1 = numberField("NoMonthEdit1", "Number of months to generate", "12",
+                             QRect(190, 270, 40, 21), this);
+  label("No. of months to generate:", QRect(28, 272, 160, 18), this)->setBuddy(NoMonthEdit1);
   NoMonthUpDown1 = upDownBeside("NoMonthUpDown1", NoMonthEdit1, 1, kMaxMonthCount, this);
   connect(NoMonthEdit1, &QLineEdit::textChanged, this, [this] { NoMonthEdit1Change(); });
 }
@@ -138,9 +143,10 @@ void GeneratePage::createRunControls() {
   ViewHTMLBitBtn1->setEnabled(false);
   connect(ViewHTMLBitBtn1, &QPushButton::clicked, this, [this] { ViewHTMLBitBtn1Click(); });
 
-  label("Messages:", QRect(352, 112, 200, 16), this);
   MessagesMemo1 = new QPlainTextEdit(kReady, this);
   MessagesMemo1->setObjectName("MessagesMemo1");
+  MessagesMemo1->setAccessibleName("Messages");
+  label("Messages:", QRect(352, 112, 200, 16), this)->setBuddy(MessagesMemo1);
   MessagesMemo1->setReadOnly(true);
   MessagesMemo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   MessagesMemo1->setGeometry(352, 130, 290, 172);
@@ -150,6 +156,7 @@ void GeneratePage::createRunControls() {
 void GeneratePage::createPathControls() {
   PathEdit1 = new QLineEdit(kDefaultPath, this);
   PathEdit1->setObjectName("PathEdit1");
+  PathEdit1->setAccessibleName("Path for the generated HTML calendar");
   PathEdit1->setGeometry(24, 346, 530, 22);
   label("Path for output generated HTML calendar:", QRect(24, 326, 400, 18), this)
       ->setBuddy(PathEdit1);

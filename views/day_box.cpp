@@ -1,5 +1,7 @@
 #include "views/day_box.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFontInfo>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
@@ -12,7 +14,57 @@ namespace {
 
 constexpr int kSideMargin = 1;
 
+// A day to be selected, not a text to be read line by line.
+class DayBoxAccessible : public QAccessibleWidget {
+ public:
+  explicit DayBoxAccessible(DayBox* box) : QAccessibleWidget(box, QAccessible::ListItem) {}
+
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.selectable = true;
+    state.selected = static_cast<const DayBox*>(widget())->isSelected();
+    return state;
+  }
+};
+
+// Its items are the boxes alone, in their order, shown or not: the frame of the selection is
+// only a look.
+class DayGridAccessible : public QAccessibleWidget {
+ public:
+  explicit DayGridAccessible(DayGrid* grid) : QAccessibleWidget(grid, QAccessible::List) {}
+
+  int childCount() const override { return static_cast<int>(boxes().size()); }
+  QAccessibleInterface* child(int index) const override {
+    const QList<DayBox*> all = boxes();
+    if (index < 0 || index >= all.size()) return nullptr;
+    return QAccessible::queryAccessibleInterface(all[index]);
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    return child ? static_cast<int>(boxes().indexOf(qobject_cast<DayBox*>(child->object()))) : -1;
+  }
+
+ private:
+  // Made in their order, RichEdit1 to RichEdit42.
+  QList<DayBox*> boxes() const {
+    return widget()->findChildren<DayBox*>(Qt::FindDirectChildrenOnly);
+  }
+};
+
+QAccessibleInterface* dayAccessible(const QString& className, QObject* object) {
+  if (className == QLatin1String("tevorin::DayBox"))
+    return new DayBoxAccessible(static_cast<DayBox*>(object));
+  if (className == QLatin1String("tevorin::DayGrid"))
+    return new DayGridAccessible(static_cast<DayGrid*>(object));
+  return nullptr;
+}
+
 }  // namespace
+
+void installDayAccessibility() {
+  static bool installed = false;
+  if (!installed) QAccessible::installFactory(dayAccessible);
+  installed = true;
+}
 
 DayBox::DayBox(QWidget* parent) : QTextEdit(parent) {
   setReadOnly(true);
@@ -51,6 +103,15 @@ void DayBox::appendLine(const QString& text, const LineStyle& style) {
     cursor.insertBlock(paragraph, character);
   }
   cursor.insertText(text, character);
+}
+
+void DayBox::setSelected(bool selected) {
+  if (selected_ == selected) return;
+  selected_ = selected;
+  QAccessible::State changed;
+  changed.selected = true;
+  QAccessibleStateChangeEvent event(this, changed);
+  QAccessible::updateAccessibility(&event);
 }
 
 void DayBox::setBackground(const QColor& color) {

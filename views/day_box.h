@@ -30,6 +30,10 @@ class DayBox : public QTextEdit {
   const QString& hint() const { return hint_; }
   void setHint(const QString& hint) { hint_ = hint; }
 
+  // The box whose detail the message bar shows; a screen reader hears of the change.
+  bool isSelected() const { return selected_; }
+  void setSelected(bool selected);
+
  signals:
   // The box gained the keyboard focus.
   void entered();
@@ -42,6 +46,19 @@ class DayBox : public QTextEdit {
 
  private:
   QString hint_;
+  bool selected_ = false;
 };
+
+// The container of the 42 boxes, which a screen reader knows as the list of the month's days.
+class DayGrid : public QWidget {
+  Q_OBJECT
+
+ public:
+  using QWidget::QWidget;
+};
+
+// How a screen reader sees the grid and its boxes: a list named for the month, whose items are
+// the 42 boxes, each named for all it says. Installed once, before the first box is made.
+void installDayAccessibility();
 
 }  // namespace tevorin

@@ -6,13 +6,17 @@
 #include <QLineEdit>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QScopedValueRollback>
+#include <QSignalBlocker>
 #include <QStyleOptionComplex>
 #include <QToolTip>
+#include <algorithm>
 #include <initializer_list>
 #include <string>
 
 #include "app/shell/drop_down.h"
 #include "app/shell/field_text.h"
+#include "app/shell/focus_frame.h"
 #include "app/shell/page_look.h"
 #include "app/shell/up_down.h"
 #include "app/shell/window_services.h"
@@ -22,6 +26,7 @@
 #include "common/number_text.h"
 #include "sun/sun_times.h"
 #include "views/day_box.h"
+#include "views/day_step.h"
 #include "views/hover_label.h"
 #include "views/month_text.h"
 
@@ -104,6 +109,7 @@ QColor infoBackground() {
 
 MonthPage::MonthPage(const WindowServices& services, QWidget* parent)
     : QWidget(parent), services_(services) {
+  installDayAccessibility();
   setObjectName("ScrollBox1");
   paintPageBackground(this);
 
@@ -119,6 +125,7 @@ void MonthPage::createMonthControls() {
 
   MonthComboBox1 = new QComboBox(this);
   MonthComboBox1->setObjectName("MonthComboBox1");
+  MonthComboBox1->setAccessibleName("Month");
   for (int32_t month = 1; month <= 12; ++month)
     MonthComboBox1->addItem(QString::fromUtf8(gregorianMonthNameOf(month)));
   MonthComboBox1->setCurrentIndex(-1);
@@ -131,9 +138,17 @@ void MonthPage::createMonthControls() {
   narrow->setParent(MonthComboBox1);
   MonthComboBox1->setStyle(narrow);
   connect(MonthComboBox1, &QComboBox::activated, this, [this] { MonthComboBox1Change(); });
+  // A drop-down is known by its current month; a screen reader says the name of its label with
+  // it. The page shows none, so this one is not seen.
+  auto* spokenLabel = new QLabel("Month", this);
+  spokenLabel->setObjectName("MonthComboBoxLabel");
+  spokenLabel->setTextFormat(Qt::PlainText);
+  spokenLabel->setBuddy(MonthComboBox1);
+  spokenLabel->hide();
 
   MonthEdit1 = new QLineEdit("3", this);
   MonthEdit1->setObjectName("MonthEdit1");
+  MonthEdit1->setAccessibleName("Month number");
   MonthEdit1->setGeometry(110, 13, 19, 21);
   setTextStyle(MonthEdit1, 11, kNavy, {QPalette::Text});
   MonthUpDown1 = upDownBeside("MonthUpDown1", MonthEdit1, 1, 12, this);
@@ -144,6 +159,7 @@ void MonthPage::createMonthControls() {
 
   YearEdit1 = new QLineEdit("2007", this);
   YearEdit1->setObjectName("YearEdit1");
+  YearEdit1->setAccessibleName("Year");
   YearEdit1->setGeometry(155, 13, 33, 21);
   setTextStyle(YearEdit1, 11, kNavy, {QPalette::Text});
   YearUpDown1 = upDownBeside("YearUpDown1", YearEdit1, kFirstShownYear, kLastShownYear, this);
@@ -192,9 +208,15 @@ void MonthPage::createWeekdayLabels() {
   panel(this, QFrame::Panel | QFrame::Raised, QRect(13, 66, 631, 6));
 }
 
+// Box n of the page stands at (13 + 91 (column - 1), 78 + 65 (row - 1)); the grid reaches round
+// them as far as the frame of the selection.
 void MonthPage::createDayBoxes() {
+  Grid = new DayGrid(this);
+  Grid->setObjectName("DayGrid");
+  Grid->setGeometry(13 - kSelectionFrame, 78 - kSelectionFrame, 7 * 91 - 6 + 2 * kSelectionFrame,
+                    6 * 65 - 6 + 2 * kSelectionFrame);
   // Made before the boxes, so that it lies under them and shows only around the selected one.
-  SelectionFrame = new QWidget(this);
+  SelectionFrame = new QWidget(Grid);
   SelectionFrame->setObjectName("SelectionFrame");
   SelectionFrame->setAutoFillBackground(true);
   SelectionFrame->hide();
@@ -202,13 +224,15 @@ void MonthPage::createDayBoxes() {
   QFont boxFont = sansSerifFont();
   boxFont.setPointSize(8);
   for (int n = 1; n <= 42; ++n) {
-    auto* box = new DayBox(this);
+    auto* box = new DayBox(Grid);
     box->setObjectName(QString("RichEdit%1").arg(n));
     box->setFont(boxFont);
     const int column = (n - 1) % 7 + 1;
     const int row = (n - 1) / 7 + 1;
-    box->setGeometry(13 + 91 * (column - 1), 78 + 65 * (row - 1), 85, 59);
+    box->setGeometry(kSelectionFrame + 91 * (column - 1), kSelectionFrame + 65 * (row - 1), 85, 59);
     box->hide();
+    box->setFocusPolicy(Qt::ClickFocus);
+    box->installEventFilter(this);
     connect(box, &DayBox::entered, this, [this, n] { RichEditEnter(n); });
     connect(box, &DayBox::left, this, &MonthPage::markSelection);
     RichEdit[n - 1] = box;
@@ -224,6 +248,9 @@ void MonthPage::createMessageBar() {
   MessStaticText->setGeometry(13, 472, 631, 18);
   setTextStyle(MessStaticText, 11, kWhite, {QPalette::WindowText});
   MessStaticText->setToolTip(kMessageBarTip);
+  // A stop of the Tab key, where a screen reader reads the detail again.
+  MessStaticText->setFocusPolicy(Qt::TabFocus);
+  frameWhenFocused(MessStaticText);
 }
 
 bool MonthPage::refuseYear(int32_t year) {
@@ -237,7 +264,7 @@ bool MonthPage::typing() const {
 }
 
 void MonthPage::selectFirstSaturday() {
-  if (services_.currentPage() != kMonthPage) return;
+  if (services_.currentPage() != kMonthPage || movingSelection_) return;
   if (!typing()) {
     focusBox(kFirstSaturdayBox);
   } else if (!RichEdit[kFirstSaturdayBox - 1]->isHidden()) {
@@ -247,6 +274,10 @@ void MonthPage::selectFirstSaturday() {
 
 // Each key typed into a field is handled at once, and the field keeps the focus for the next one.
 bool MonthPage::eventFilter(QObject* watched, QEvent* event) {
+  if (auto* box = qobject_cast<DayBox*>(watched); box && event->type() == QEvent::KeyPress) {
+    const auto n = std::find(RichEdit.begin(), RichEdit.end(), box) - RichEdit.begin() + 1;
+    return stepSelection(static_cast<int>(n), *static_cast<QKeyEvent*>(event));
+  }
   auto* field = qobject_cast<QLineEdit*>(watched);
   if (field && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
@@ -296,9 +327,71 @@ void MonthPage::YearEdit1Change() {
 }
 
 void MonthPage::RichEditEnter(int n) {
+  if (selected_ >= 1) RichEdit[selected_ - 1]->setSelected(false);
   selected_ = n;
+  RichEdit[n - 1]->setSelected(true);
   showMessage(boxHint(n));
   markSelection();
+  updateTabStop();
+}
+
+void MonthPage::updateTabStop() {
+  const int stop = selected_ >= 1 ? selected_ : kFirstSaturdayBox;
+  for (int n = 1; n <= 42; ++n)
+    RichEdit[n - 1]->setFocusPolicy(n == stop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+bool MonthPage::stepSelection(int n, const QKeyEvent& key) {
+  if ((key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || !shown_) return false;
+  const GregorianDate from{shown_->year, shown_->month, n - firstBox_ + 1};
+  GregorianDate to;
+  switch (key.key()) {
+    case Qt::Key_Left:
+      to = steppedDay(from, DayStep::kPreviousDay);
+      break;
+    case Qt::Key_Right:
+      to = steppedDay(from, DayStep::kNextDay);
+      break;
+    case Qt::Key_Up:
+      to = steppedDay(from, DayStep::kPreviousWeek);
+      break;
+    case Qt::Key_Down:
+      to = steppedDay(from, DayStep::kNextWeek);
+      break;
+    case Qt::Key_PageUp:
+      to = steppedDay(from, DayStep::kPreviousMonth);
+      break;
+    case Qt::Key_PageDown:
+      to = steppedDay(from, DayStep::kNextMonth);
+      break;
+    case Qt::Key_Home:
+      to = services_.today();
+      break;
+    default:
+      return false;
+  }
+  // Before the first shown day and after the last the key does nothing.
+  if (isShownDay(to)) selectDay(to);
+  return true;
+}
+
+void MonthPage::selectDay(const GregorianDate& day) {
+  const ShownMonth wanted{day.month, day.year};
+  if (shown_ != wanted) {
+    const QScopedValueRollback<bool> moving(movingSelection_, true);
+    // One drawing: the year goes in quietly, the month's change handler draws both.
+    const std::string month = integerText(day.month);
+    if (fieldText(MonthEdit1) != month) {
+      {
+        const QSignalBlocker quiet(YearEdit1);
+        setFieldText(YearEdit1, integerText(day.year));
+      }
+      setFieldText(MonthEdit1, month);
+    } else {
+      setFieldText(YearEdit1, integerText(day.year));
+    }
+  }
+  if (shown_ == wanted) focusBox(firstBox_ + day.day - 1);
 }
 
 void MonthPage::showMessage(const QString& text) {
@@ -363,6 +456,7 @@ void MonthPage::showMonth(int32_t gregorianMonth, int32_t gregorianYear, bool in
     gridHadFocus = box->hasFocus();
     box->clearFocus();
   }
+  if (selected_ >= 1) RichEdit[selected_ - 1]->setSelected(false);
   selected_ = 0;
   shown_.reset();
   markSelection();
@@ -372,6 +466,7 @@ void MonthPage::showMonth(int32_t gregorianMonth, int32_t gregorianYear, bool in
   for (DayBox* box : RichEdit) {
     box->clear();
     box->setHint(QString());
+    box->setAccessibleName(QString());
   }
   if (yieldOvertaken(render)) return;
   for (int n = 1; n <= 42; ++n)
@@ -394,6 +489,7 @@ void MonthPage::showMonth(int32_t gregorianMonth, int32_t gregorianYear, bool in
     box->appendLine(text(integerText(d)), kDayNumberLine);
     box->appendLine(text(boxHebrewDateText(day)), kHebrewDateLine);
     box->setHint(text(dayDetailText(day, sunTimes, placeName)));
+    box->setAccessibleName(text(daySpokenText(day, sunTimes, placeName)));
     box->show();
     if (yieldOvertaken(render)) return;
 
@@ -408,19 +504,26 @@ void MonthPage::showMonth(int32_t gregorianMonth, int32_t gregorianYear, bool in
   }
 
   day.previousDay();
-  HebYearLabel1->setText(text(hebrewHeaderText(firstDay, day)));
+  nameMonth(firstDay, day);
   for (int i = 0; i < 2; ++i)
     if (yieldOvertaken(render)) return;
 
   putCaretsAtStart();
   if (yieldOvertaken(render)) return;
-  shown_ = {gregorianMonth, gregorianYear};
+  shown_ = ShownMonth{gregorianMonth, gregorianYear};
+  firstBox_ = firstBox;
+  updateTabStop();
+}
+
+void MonthPage::nameMonth(const CalendarDay& firstDay, const CalendarDay& lastDay) {
+  HebYearLabel1->setText(text(hebrewHeaderText(firstDay, lastDay)));
+  Grid->setAccessibleName(text(monthSpokenText(firstDay, lastDay)));
 }
 
 void MonthPage::renderFailed(const CalendarDay& firstDay, int32_t days, bool gridHadFocus) {
   CalendarDay lastDay = firstDay;
   for (int32_t d = 1; d < days; ++d) lastDay.nextDay();
-  HebYearLabel1->setText(text(hebrewHeaderText(firstDay, lastDay)));
+  nameMonth(firstDay, lastDay);
   if (gridHadFocus) MonthComboBox1->setFocus();
 }
 

@@ -10,6 +10,7 @@
 #include "views/day_box.h"
 
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -17,6 +18,7 @@ class QPushButton;
 namespace tevorin {
 
 class CalendarDay;
+struct GregorianDate;
 struct WindowServices;
 class UpDown;
 
@@ -68,10 +70,12 @@ class MonthPage : public QWidget {
   QLabel* MonthLabel1 = nullptr;
   QLabel* HebYearLabel1 = nullptr;
   QLabel* MessStaticText = nullptr;
+  std::array<QLabel*, 7> MLabel{};  // MLabel1..MLabel7
+  // Holds the boxes: one stop of the Tab key, where the arrow keys move the selected day.
+  DayGrid* Grid = nullptr;
+  std::array<DayBox*, 42> RichEdit{};  // RichEdit1..RichEdit42
   // Marks the selected box with a frame around it.
   QWidget* SelectionFrame = nullptr;
-  std::array<QLabel*, 7> MLabel{};     // MLabel1..MLabel7
-  std::array<DayBox*, 42> RichEdit{};  // RichEdit1..RichEdit42
 
  private:
   void createMonthControls();
@@ -96,6 +100,13 @@ class MonthPage : public QWidget {
   // Headers of the asked month when the render stopped at its first day: they name what the
   // controls hold. The focus the hidden grid had goes to the month drop-down.
   void renderFailed(const CalendarDay& firstDay, int32_t days, bool gridHadFocus);
+  void nameMonth(const CalendarDay& firstDay, const CalendarDay& lastDay);
+  // The selected box is the one stop of the Tab key in the grid; before any, the first Saturday.
+  void updateTabStop();
+  // Arrows, Page Up, Page Down and Home in box n; false for any other key.
+  bool stepSelection(int n, const QKeyEvent& key);
+  // Selects the day, drawing its month first as a change of the fields would.
+  void selectDay(const GregorianDate& day);
   // Lets the toolkit run pending events; true when a newer render ran meanwhile.
   bool yieldOvertaken(uint64_t render);
 
@@ -103,8 +114,18 @@ class MonthPage : public QWidget {
   // Counts renders started, so a render can tell that a newer one ran inside its yield.
   uint64_t renders_ = 0;
   int selected_ = 0;
-  // The month and year the grid holds whole, none while a render is under way or after one failed.
-  std::optional<std::pair<int32_t, int32_t>> shown_;
+  struct ShownMonth {
+    int32_t month;
+    int32_t year;
+    bool operator==(const ShownMonth&) const = default;
+  };
+  // The month the grid holds whole, none while a render is under way or after one failed.
+  std::optional<ShownMonth> shown_;
+  // The box of the shown month's day 1.
+  int firstBox_ = 0;
+  // The keyboard moves the selection into another month: the day it chose is selected, not the
+  // first Saturday.
+  bool movingSelection_ = false;
   // The month or year field from the user's first key in it until Enter or the focus leaves it.
   QLineEdit* typingIn_ = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "views/month_text.h"
 
+#include "calendar/holidays.h"
+#include "calendar/omer.h"
 #include "common/number_text.h"
 
 namespace tevorin {
@@ -21,16 +23,44 @@ std::string boxHebrewDateText(const CalendarDay& day) {
   return day.hebrewMonthName() + " " + integerText(day.hebrewDay());
 }
 
-std::string dayDetailText(const CalendarDay& day, std::string_view sunTimes,
-                          std::string_view placeName) {
-  std::string text = " " + day.weekdayName() + ", " + day.gregorianMonthName() + " " +
-                     integerText(day.gregorianDay()) + ", " + integerText(day.gregorianYear()) +
-                     " - " + integerText(day.hebrewDay()) + " " + day.hebrewMonthName() + " " +
-                     integerText(day.hebrewYear()) + " - Sunrise/Sunset: ";
+namespace {
+
+// "Saturday, March 3, 2007 - 13 Adar 5767".
+std::string datesText(const CalendarDay& day) {
+  return day.weekdayName() + ", " + day.gregorianMonthName() + " " +
+         integerText(day.gregorianDay()) + ", " + integerText(day.gregorianYear()) + " - " +
+         integerText(day.hebrewDay()) + " " + day.hebrewMonthName() + " " +
+         integerText(day.hebrewYear());
+}
+
+std::string sunAndPlaceText(std::string_view sunTimes, std::string_view placeName) {
+  std::string text = " - Sunrise/Sunset: ";
   text += sunTimes;
   text += " - Location: ";
   text += placeName;
   return text;
+}
+
+}  // namespace
+
+std::string dayDetailText(const CalendarDay& day, std::string_view sunTimes,
+                          std::string_view placeName) {
+  return " " + datesText(day) + sunAndPlaceText(sunTimes, placeName);
+}
+
+std::string daySpokenText(const CalendarDay& day, std::string_view sunTimes,
+                          std::string_view placeName) {
+  std::string text = datesText(day);
+  if (const auto holiday = holidayName(day)) {
+    text += " - ";
+    text += *holiday;
+  }
+  if (omerDay(day) != 0) text += " - " + omerText(day);
+  return text + sunAndPlaceText(sunTimes, placeName);
+}
+
+std::string monthSpokenText(const CalendarDay& firstDay, const CalendarDay& lastDay) {
+  return monthHeaderText(firstDay) + ", " + hebrewHeaderText(firstDay, lastDay);
 }
 
 }  // namespace tevorin

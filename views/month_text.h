@@ -22,4 +22,13 @@ std::string boxHebrewDateText(const CalendarDay& day);
 std::string dayDetailText(const CalendarDay& day, std::string_view sunTimes,
                           std::string_view placeName);
 
+// "Sunday, March 4, 2007 - 14 Adar 5767 - Purim - Sunrise/Sunset: 5:56/17:41 - Location:
+// Jerusalem, Israel": all that a day box says, read aloud by a screen reader; the holiday and the
+// Omer count come after the dates when the day has them.
+std::string daySpokenText(const CalendarDay& day, std::string_view sunTimes,
+                          std::string_view placeName);
+
+// "February 2007, Shevat-Adar 5767": the grid of the month, read aloud.
+std::string monthSpokenText(const CalendarDay& firstDay, const CalendarDay& lastDay);
+
 }  // namespace tevorin

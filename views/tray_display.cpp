@@ -133,6 +133,13 @@ bool TrayDisplay::eventFilter(QObject* watched, QEvent* event) {
     restoreWindow();
     return true;
   }
+  // The icon's own window in the panel, named for a screen reader; over D-Bus the panel names the
+  // icon by the application.
+  if (event->type() == QEvent::Show && watched->inherits("QSystemTrayIconSys")) {
+    auto* icon = static_cast<QWidget*>(watched);
+    icon->setWindowTitle(kApplicationTitle);
+    icon->setAccessibleName(kApplicationTitle);
+  }
   if (watched != &window_) return QObject::eventFilter(watched, event);
 
   switch (event->type()) {

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+#include "app/shell/link_label.h"
 #include "common/product.h"
 
 namespace tevorin {
@@ -25,6 +26,11 @@ void paintPageBackground(QWidget* page) {
 
 QLabel* pageLabel(const QString& text, QRgb colour, int pixels, bool bold, QWidget* parent) {
   auto* label = new QLabel(text, parent);
+  styleLabel(label, colour, pixels, bold);
+  return label;
+}
+
+void styleLabel(QLabel* label, QRgb colour, int pixels, bool bold) {
   // Shown as written: a page's labels may carry the user's texts.
   label->setTextFormat(Qt::PlainText);
   setColour(label, QPalette::WindowText, colour);
@@ -32,11 +38,11 @@ QLabel* pageLabel(const QString& text, QRgb colour, int pixels, bool bold, QWidg
   font.setPixelSize(pixels);
   font.setBold(bold);
   label->setFont(font);
-  return label;
 }
 
 QLabel* makerLinkLabel(const char* name, QWidget* parent) {
-  QLabel* link = pageLabel(kMakerHomePage, kLightBlue, 11, false, parent);
+  auto* link = new LinkLabel(kMakerHomePage, kMakerHomePage, parent);
+  styleLabel(link, kLightBlue, 11, false);
   link->setObjectName(name);
   QFont underlined = link->font();
   underlined.setUnderline(true);

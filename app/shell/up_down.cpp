@@ -41,6 +41,9 @@ UpDown::UpDown(QLineEdit* field, int minimum, int maximum, QWidget* parent)
   position_ = std::clamp(position_, minimum_, maximum_);
   up_ = arrowButton(Qt::UpArrow, this);
   down_ = arrowButton(Qt::DownArrow, this);
+  // "Year up", "Year down": the field is named first.
+  up_->setAccessibleName(field_->accessibleName() + " up");
+  down_->setAccessibleName(field_->accessibleName() + " down");
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);

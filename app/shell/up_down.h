@@ -9,7 +9,8 @@ namespace tevorin {
 
 // Up-down arrows attached to a text field: each press steps the field's number by one inside
 // [minimum, maximum], never wrapping, and writes it back as plain digits (which runs the field's
-// change handler). The arrow keys in the field do the same.
+// change handler). The arrow keys in the field do the same. The arrows take their names for a
+// screen reader from the field's own, which is given first.
 class UpDown : public QWidget {
   Q_OBJECT
 

@@ -1,5 +1,7 @@
+#include <gmock/gmock.h>
 #include <unistd.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -487,6 +489,84 @@ TEST_F(WindowTest, AClosedDropDownTakesTheWheelOnlyWithTheFocus) {
   EXPECT_EQ(placesChosen, 1);
   EXPECT_EQ(text(form->ScrollBox1->MonthEdit1), "3");
   EXPECT_TRUE(errors.empty());
+}
+
+// The link labels are stops of the Tab key, open with Enter or Space, and a screen reader knows
+// them as links it can press.
+TEST_F(WindowTest, LinksAreReachedWithTabAndOpenWithEnterOrSpace) {
+  writeSmallPlaces();
+  const auto form = openWindow();
+  form->show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  std::vector<std::string> opened;
+  form->services.openDocument = [&](const std::string& target, std::function<void(bool)> done) {
+    opened.push_back(target);
+    done(true);
+  };
+  const auto tabOrder = [&](int tab) {
+    form->selectTab(tab);
+    form->TabControl1->setFocus();
+    std::vector<std::string> visited;
+    for (int i = 0; i < 20; ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      if (QApplication::focusWidget() == form->TabControl1) break;
+      visited.push_back(QApplication::focusWidget()->objectName().toStdString());
+    }
+    return visited;
+  };
+  std::vector<std::string> about = tabOrder(2);
+  ASSERT_GE(about.size(), 3u);
+  EXPECT_EQ(about.front(), "Label7");
+  EXPECT_EQ(about[1], "LocCountryComboBox");
+  EXPECT_EQ(about.back(), "URLLabel1");
+  EXPECT_EQ(tabOrder(1).back(), "Label18");
+
+  const struct {
+    int tab;
+    QLabel* link;
+    Qt::Key key;
+    const char* opens;
+    const char* spoken;
+  } links[] = {
+      {2, form->ScrollBox3->Label7, Qt::Key_Return, kProductWebPage, "Tevorin web page"},
+      {2, form->ScrollBox3->URLLabel1, Qt::Key_Space, kMakerHomePage, kMakerHomePage},
+      {1, form->ScrollBox2->Label18, Qt::Key_Enter, kMakerHomePage, kMakerHomePage},
+  };
+  for (const auto& l : links) {
+    SCOPED_TRACE(l.link->objectName().toStdString());
+    form->selectTab(l.tab);
+    l.link->setFocus();
+    EXPECT_EQ(l.link->frameStyle(), QFrame::Box | QFrame::Plain) << "the focus is seen";
+    opened.clear();
+    QTest::keyClick(l.link, l.key);
+    EXPECT_EQ(opened, std::vector<std::string>{l.opens});
+
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(l.link);
+    EXPECT_EQ(spoken->role(), QAccessible::Link);
+    EXPECT_EQ(spoken->text(QAccessible::Name).toStdString(), l.spoken);
+    opened.clear();
+    spoken->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(opened, std::vector<std::string>{l.opens});
+  }
+  // Another key does nothing.
+  opened.clear();
+  QTest::keyClick(form->ScrollBox2->Label18, Qt::Key_A);
+  EXPECT_TRUE(opened.empty());
+}
+
+// A drop-down is named by its choice; a screen reader says its label's name with it.
+TEST_F(WindowTest, ThePlaceListIsSpokenWithItsLabel) {
+  writeSmallPlaces();
+  const auto form = openWindow();
+  QAccessibleInterface* list =
+      QAccessible::queryAccessibleInterface(form->GroupBox1->LocCountryComboBox);
+  // The group's caption labels it too.
+  std::vector<QString> labels;
+  for (const auto& [label, relation] : list->relations(QAccessible::Label))
+    labels.push_back(label->text(QAccessible::Name));
+  EXPECT_THAT(labels, ::testing::Contains(QString("Location and country")));
+  EXPECT_EQ(form->GroupBox1->Label1->buddy(), form->GroupBox1->LocCountryComboBox);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTest>
+#include <QToolButton>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -140,6 +142,49 @@ TEST_F(GeneratePageTest, StartsWithItsControlsLabelsAndColours) {
   EXPECT_EQ(page->MessagesMemo1->palette().color(QPalette::Base), QColor(193, 224, 255));
   EXPECT_EQ(page->YLabel1->palette().color(QPalette::WindowText), QColor(255, 0, 0));
   EXPECT_EQ(page->findChild<QLabel*>()->palette().color(QPalette::WindowText), Qt::white);
+}
+
+// Each label is its control's buddy; a screen reader says each control by the name a person would.
+TEST_F(GeneratePageTest, EveryControlHasItsLabelAsBuddyAndANameToSay) {
+  const struct {
+    const char* label;
+    QWidget* control;
+    const char* spoken;
+  } labelled[] = {
+      {"Month:", page->MonthListBox1, "Month"},
+      {"Month No:", page->MonthEdit2, "Month number"},
+      {"Year:", page->YearEdit2, "Year"},
+      {"No. of months to generate:", page->NoMonthEdit1, "Number of months to generate"},
+      {"Path for output generated HTML calendar:", page->PathEdit1,
+       "Path for the generated HTML calendar"},
+      {"Messages:", page->MessagesMemo1, "Messages"},
+  };
+  for (const auto& l : labelled) {
+    SCOPED_TRACE(l.label);
+    const QLabel* label = nullptr;
+    for (const QLabel* candidate : page->findChildren<QLabel*>())
+      if (candidate->text() == l.label) label = candidate;
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->buddy(), l.control);
+    EXPECT_EQ(
+        QAccessible::queryAccessibleInterface(l.control)->text(QAccessible::Name).toStdString(),
+        l.spoken);
+  }
+  const struct {
+    QObject* control;
+    const char* spoken;
+  } named[] = {
+      {page->MonthUpDown2->findChildren<QToolButton*>().at(0), "Month number up"},
+      {page->YearUpDown2->findChildren<QToolButton*>().at(1), "Year down"},
+      {page->NoMonthUpDown1->findChildren<QToolButton*>().at(0), "Number of months to generate up"},
+      {page->BrowseBitBtn1, "Browse"},
+      {page->ViewHTMLBitBtn1, "View generated calendar"},
+      {page->Label18, kMakerHomePage},
+  };
+  for (const auto& n : named)
+    EXPECT_EQ(
+        QAccessible::queryAccessibleInterface(n.control)->text(QAccessible::Name).toStdString(),
+        n.spoken);
 }
 
 TEST_F(GeneratePageTest, SpinnersStopAtTheirLimits) {

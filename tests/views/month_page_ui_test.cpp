@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractTextDocumentLayout>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QFontInfo>
@@ -14,6 +15,7 @@
 #include <QTextEdit>
 #include <QToolButton>
 #include <QToolTip>
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <memory>
@@ -30,6 +32,11 @@
 #include "sun/sun_times.h"
 #include "tests/support/qt_application.h"
 #include "views/month_page.h"
+
+// Failures show the text.
+void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
 
 namespace tevorin {
 namespace {
@@ -759,7 +766,8 @@ TEST_F(MonthPageTest, TheSelectedBoxIsFramed) {
   EXPECT_TRUE(framesBox(7));
   EXPECT_EQ(frameColour(), kWhite);
   // The frame lies under the boxes and stays inside the gaps between them.
-  EXPECT_LT(page->children().indexOf(page->SelectionFrame), page->children().indexOf(box(1)));
+  const QObjectList inGrid = page->SelectionFrame->parent()->children();
+  EXPECT_LT(inGrid.indexOf(page->SelectionFrame), inGrid.indexOf(box(1)));
   EXPECT_FALSE(page->SelectionFrame->geometry().intersects(box(8)->geometry()));
 }
 
@@ -779,6 +787,188 @@ TEST_F(MonthPageTest, ADetailTooLongForTheBarCanBeReadWholeInItsTooltip) {
     EXPECT_EQ(page->MessStaticText->text(), detail);
     EXPECT_EQ(page->MessStaticText->toolTip(),
               c.cut ? detail : QString("Select a day box for Sunrise/Sunset Time"));
+  }
+}
+
+// The arrow keys step a day or a week, Page Up and Page Down a month, Home goes to today (17
+// September 2007 here); another month is drawn as a change of the fields would draw it.
+TEST_F(MonthPageTest, KeysInTheGridMoveTheSelectedDay) {
+  struct Step {
+    GregorianDate from;
+    Qt::Key key;
+    const char* day;  // the selected day afterwards
+    const char* header;
+  };
+  const Step steps[] = {
+      // The first day of a month.
+      {{2007, 3, 1}, Qt::Key_Right, "Friday, March 2, 2007", "March 2007"},
+      {{2007, 3, 1}, Qt::Key_Down, "Thursday, March 8, 2007", "March 2007"},
+      {{2007, 3, 1}, Qt::Key_Left, "Wednesday, February 28, 2007", "February 2007"},
+      {{2007, 3, 1}, Qt::Key_Up, "Thursday, February 22, 2007", "February 2007"},
+      {{2007, 3, 1}, Qt::Key_PageUp, "Thursday, February 1, 2007", "February 2007"},
+      {{2007, 3, 1}, Qt::Key_PageDown, "Sunday, April 1, 2007", "April 2007"},
+      {{2007, 3, 1}, Qt::Key_Home, "Monday, September 17, 2007", "September 2007"},
+      // The last day of a month.
+      {{2007, 3, 31}, Qt::Key_Right, "Sunday, April 1, 2007", "April 2007"},
+      {{2007, 3, 31}, Qt::Key_Down, "Saturday, April 7, 2007", "April 2007"},
+      {{2007, 3, 31}, Qt::Key_Left, "Friday, March 30, 2007", "March 2007"},
+      {{2007, 3, 31}, Qt::Key_Up, "Saturday, March 24, 2007", "March 2007"},
+      {{2007, 3, 31}, Qt::Key_PageDown, "Monday, April 30, 2007", "April 2007"},
+      {{2007, 3, 31}, Qt::Key_PageUp, "Wednesday, February 28, 2007", "February 2007"},
+      {{2007, 12, 31}, Qt::Key_Right, "Tuesday, January 1, 2008", "January 2008"},
+      // A month whose day 1 is a Saturday, in the first row's last box.
+      {{2007, 9, 1}, Qt::Key_Left, "Friday, August 31, 2007", "August 2007"},
+      {{2007, 9, 1}, Qt::Key_Up, "Saturday, August 25, 2007", "August 2007"},
+      {{2007, 9, 1}, Qt::Key_Right, "Sunday, September 2, 2007", "September 2007"},
+      {{2007, 9, 1}, Qt::Key_Down, "Saturday, September 8, 2007", "September 2007"},
+      {{2007, 9, 1}, Qt::Key_Home, "Monday, September 17, 2007", "September 2007"},
+      // A leap day.
+      {{2008, 2, 29}, Qt::Key_Right, "Saturday, March 1, 2008", "March 2008"},
+      {{2008, 2, 29}, Qt::Key_Down, "Friday, March 7, 2008", "March 2008"},
+      {{2008, 2, 29}, Qt::Key_Left, "Thursday, February 28, 2008", "February 2008"},
+      {{2008, 2, 29}, Qt::Key_Up, "Friday, February 22, 2008", "February 2008"},
+      {{2008, 2, 29}, Qt::Key_PageDown, "Saturday, March 29, 2008", "March 2008"},
+      {{2008, 2, 29}, Qt::Key_PageUp, "Tuesday, January 29, 2008", "January 2008"},
+      // The ends of the shown years: nothing moves.
+      {{1600, 1, 1}, Qt::Key_Left, "Saturday, January 1, 1600", "January 1600"},
+      {{2500, 12, 31}, Qt::Key_Down, "Friday, December 31, 2500", "December 2500"},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(std::to_string(step.from.year) + "-" + std::to_string(step.from.month) + "-" +
+                 std::to_string(step.from.day) + " " + QTest::toString(step.key));
+    showThroughFields(step.from.month, step.from.year);
+    // Day 1 stands in the first shown box of the first row.
+    int first = 1;
+    while (box(first)->isHidden()) ++first;
+    const int start = first + step.from.day - 1;
+    QTest::mouseClick(box(start)->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::keyClick(QApplication::focusWidget(), step.key);
+
+    EXPECT_EQ(page->MonthLabel1->text(), step.header);
+    const int selected = page->selectedBox();
+    ASSERT_GE(selected, 1);
+    EXPECT_EQ(QApplication::focusWidget(), box(selected));
+    EXPECT_TRUE(page->MessStaticText->text().startsWith(QString(" ") + step.day + " -"))
+        << page->MessStaticText->text().toStdString();
+    EXPECT_EQ(page->MessStaticText->text(), page->boxHint(selected));
+    // The controls name the month on view.
+    EXPECT_EQ(page->MonthLabel1->text(),
+              page->MonthComboBox1->currentText() + " " + page->YearEdit1->text());
+    EXPECT_EQ(page->MonthComboBox1->currentIndex() + 1, page->MonthEdit1->text().toInt());
+  }
+}
+
+// One drawing for a step into another month, and the day it chose: never the first Saturday.
+TEST_F(MonthPageTest, AStepIntoAnotherMonthDrawsItOnceAndSelectsOnlyTheChosenDay) {
+  showThroughFields(3, 2007);
+  QTest::mouseClick(box(5)->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
+  std::vector<std::string> shown;
+  onYield = [&] {
+    const std::string header = page->MonthLabel1->text().toStdString();
+    if (shown.empty() || shown.back() != header) shown.push_back(header);
+  };
+  std::vector<int> selections;
+  const QObject listening;
+  QObject::connect(qApp, &QApplication::focusChanged, &listening, [&](QWidget*, QWidget* now) {
+    for (int n = 1; n <= 42; ++n)
+      if (now == box(n)) selections.push_back(n);
+  });
+  QTest::keyClick(box(5), Qt::Key_Left);
+  onYield = nullptr;
+  EXPECT_EQ(shown, std::vector<std::string>{"February 2007"});
+  EXPECT_EQ(selections, std::vector<int>{32});
+}
+
+// Tab visits the month controls, the grid once, at its selected day, and the message bar.
+TEST_F(MonthPageTest, TabVisitsTheGridOnceAtItsSelectedDay) {
+  showThroughFields(3, 2007);
+  const auto order = [&](Qt::Key key) {
+    std::vector<QString> visited;
+    page->MonthComboBox1->setFocus();
+    for (int i = 0; i < 6; ++i) {
+      QTest::keyClick(QApplication::focusWidget(), key);
+      visited.push_back(QApplication::focusWidget()->objectName());
+    }
+    return visited;
+  };
+  EXPECT_EQ(order(Qt::Key_Tab),
+            (std::vector<QString>{"MonthEdit1", "YearEdit1", "RichEdit7", "MessStaticText",
+                                  "MonthComboBox1", "MonthEdit1"}));
+  QTest::mouseClick(box(20)->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
+  EXPECT_EQ(order(Qt::Key_Backtab),
+            (std::vector<QString>{"MessStaticText", "RichEdit20", "YearEdit1", "MonthEdit1",
+                                  "MonthComboBox1", "MessStaticText"}));
+  // The focus can be seen on the bar: a plain line in place of its sunken frame.
+  page->MessStaticText->setFocus();
+  EXPECT_EQ(page->MessStaticText->frameStyle(), QFrame::Box | QFrame::Plain);
+  box(20)->setFocus();
+  EXPECT_EQ(page->MessStaticText->frameStyle(), QFrame::Panel | QFrame::Sunken);
+}
+
+// A drop-down's name is its current text; a screen reader says its label's name with it.
+QString spokenName(QObject* object) {
+  QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
+  if (!face) return "(none)";
+  if (face->role() != QAccessible::ComboBox) return face->text(QAccessible::Name);
+  const auto labels = face->relations(QAccessible::Label);
+  return labels.isEmpty() ? "(no label)" : labels.first().first->text(QAccessible::Name);
+}
+
+// A screen reader hears each box's whole day, the grid as the month, and the controls by the names
+// a person would say.
+TEST_F(MonthPageTest, AScreenReaderHearsTheDaysTheMonthAndTheControls) {
+  showThroughFields(4, 2007);
+  QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(page->Grid);
+  ASSERT_NE(grid, nullptr);
+  EXPECT_EQ(grid->role(), QAccessible::List);
+  EXPECT_EQ(grid->text(QAccessible::Name), "April 2007, Nisan-Iyar 5767");
+  ASSERT_EQ(grid->childCount(), 42);
+  for (int n = 1; n <= 42; ++n) {
+    SCOPED_TRACE(n);
+    QAccessibleInterface* day = grid->child(n - 1);
+    ASSERT_NE(day, nullptr);
+    EXPECT_EQ(day->object(), box(n));
+    EXPECT_EQ(day->role(), QAccessible::ListItem);
+    EXPECT_EQ(grid->indexOfChild(day), n - 1);
+    EXPECT_EQ(day->parent()->object(), page->Grid);
+    EXPECT_EQ(day->state().invisible, n > 30);
+  }
+  EXPECT_EQ(spokenName(box(1)),
+            "Sunday, April 1, 2007 - 13 Nisan 5767 - Sunrise/Sunset: 5:29/17:56 - Location: "
+            "Jerusalem, Israel");
+  EXPECT_EQ(spokenName(box(4)),
+            "Wednesday, April 4, 2007 - 16 Nisan 5767 - Pesach - Omer 1 - Sunrise/Sunset: "
+            "5:26/17:58 - Location: Jerusalem, Israel");
+  EXPECT_EQ(spokenName(box(31)), "");
+
+  const std::vector<std::pair<QObject*, QString>> named = {
+      {page->MonthComboBox1, "Month"},
+      {page->MonthEdit1, "Month number"},
+      {page->YearEdit1, "Year"},
+      {page->MonthUpDown1->findChildren<QToolButton*>().at(0), "Month number up"},
+      {page->MonthUpDown1->findChildren<QToolButton*>().at(1), "Month number down"},
+      {page->YearUpDown1->findChildren<QToolButton*>().at(0), "Year up"},
+      {page->YearUpDown1->findChildren<QToolButton*>().at(1), "Year down"},
+      {page->MessStaticText, page->MessStaticText->text()},
+  };
+  for (const auto& [object, name] : named) EXPECT_EQ(spokenName(object), name);
+}
+
+// The focused day's name follows the arrow keys, and the selected day says so.
+TEST_F(MonthPageTest, AScreenReaderFollowsTheSelectedDay) {
+  showThroughFields(4, 2007);
+  QTest::mouseClick(box(4)->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
+  const char* const days[] = {"Thursday, April 5, 2007", "Friday, April 6, 2007",
+                              "Saturday, April 7, 2007", "Sunday, April 8, 2007"};
+  for (const char* day : days) {
+    SCOPED_TRACE(day);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QAccessibleInterface* focused =
+        QAccessible::queryAccessibleInterface(QApplication::focusWidget());
+    EXPECT_TRUE(focused->text(QAccessible::Name).startsWith(day));
+    EXPECT_TRUE(focused->state().focused);
+    EXPECT_TRUE(focused->state().selected);
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(box(4))->state().selected);
   }
 }
 
@@ -896,7 +1086,9 @@ TEST_F(MonthPageTest, ControlsAreFoundByTheirNames) {
   };
   for (const auto& [name, widget] : named)
     EXPECT_EQ(page->findChild<QWidget*>(name), widget) << name;
-  EXPECT_EQ(box(42)->geometry(), QRect(559, 403, 85, 59));
+  // In page coordinates: the boxes stand in the grid.
+  EXPECT_EQ(QRect(box(42)->mapTo(page.get(), QPoint(0, 0)), box(42)->size()),
+            QRect(559, 403, 85, 59));
   EXPECT_EQ(page->MessStaticText->toolTip(), "Select a day box for Sunrise/Sunset Time");
 }
 

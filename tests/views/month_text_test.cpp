@@ -57,5 +57,36 @@ TEST(MonthText, BoxAndDetailLinesOfADay) {
   }
 }
 
+// All a box says, for a screen reader: the holiday and the Omer after the dates.
+TEST(MonthText, SpokenDayAndMonth) {
+  struct Row {
+    int32_t year, month, day;
+    const char* spoken;
+  };
+  const Row rows[] = {
+      {2007, 3, 3,
+       "Saturday, March 3, 2007 - 13 Adar 5767 - Sunrise/Sunset: 6:06/17:36 - Location: "
+       "Jerusalem, Israel"},
+      {2007, 3, 4,
+       "Sunday, March 4, 2007 - 14 Adar 5767 - Purim - Sunrise/Sunset: 6:06/17:36 - Location: "
+       "Jerusalem, Israel"},
+      {2007, 4, 4,
+       "Wednesday, April 4, 2007 - 16 Nisan 5767 - Pesach - Omer 1 - Sunrise/Sunset: 6:06/17:36 - "
+       "Location: Jerusalem, Israel"},
+      {2007, 4, 11,
+       "Wednesday, April 11, 2007 - 23 Nisan 5767 - Omer 8 - Sunrise/Sunset: 6:06/17:36 - "
+       "Location: Jerusalem, Israel"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.spoken);
+    EXPECT_EQ(daySpokenText(dayOf(row.year, row.month, row.day), "6:06/17:36", "Jerusalem, Israel"),
+              row.spoken);
+  }
+  EXPECT_EQ(monthSpokenText(dayOf(2007, 2, 1), dayOf(2007, 2, 28)),
+            "February 2007, Shevat-Adar 5767");
+  EXPECT_EQ(monthSpokenText(dayOf(2007, 9, 1), dayOf(2007, 9, 30)),
+            "September 2007, Elul-Tishri 5767-5768");
+}
+
 }  // namespace
 }  // namespace tevorin
