@@ -19,6 +19,10 @@ class DayBoxAccessible : public QAccessibleWidget {
  public:
   explicit DayBoxAccessible(DayBox* box) : QAccessibleWidget(box, QAccessible::ListItem) {}
 
+  // Its text area and bars are the box's own business.
+  int childCount() const override { return 0; }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+
   QAccessible::State state() const override {
     QAccessible::State state = QAccessibleWidget::state();
     state.selectable = true;

@@ -449,12 +449,17 @@ void MonthPage::showMonth(int32_t gregorianMonth, int32_t gregorianYear, bool in
 
   MonthLabel1->setText(text(monthHeaderText(day)));
 
+  CalendarDay lastDay = day;
+  for (int32_t d = 1; d < days; ++d) lastDay.nextDay();
+  Grid->setAccessibleName(text(monthSpokenText(day, lastDay)));
+
   // A hidden box must not pass the focus on to its neighbours: each would show its stale detail.
+  // The grid keeps it meanwhile, so a screen reader names the new month.
   bool gridHadFocus = false;
   for (DayBox* box : RichEdit) {
     if (window()->focusWidget() != box) continue;
     gridHadFocus = box->hasFocus();
-    box->clearFocus();
+    Grid->setFocus();
   }
   if (selected_ >= 1) RichEdit[selected_ - 1]->setSelected(false);
   selected_ = 0;
@@ -482,7 +487,7 @@ void MonthPage::showMonth(int32_t gregorianMonth, int32_t gregorianYear, bool in
       sunTimes = selectedSunTimes(services_, day.gregorianYear(), day.gregorianMonth(),
                                   day.gregorianDay());
     } catch (const ConversionError&) {
-      renderFailed(firstDay, days, gridHadFocus);
+      renderFailed(firstDay, lastDay, gridHadFocus);
       throw;
     }
     DayBox* box = RichEdit[firstBox + d - 2];
@@ -503,8 +508,7 @@ void MonthPage::showMonth(int32_t gregorianMonth, int32_t gregorianYear, bool in
     day.nextDay();
   }
 
-  day.previousDay();
-  nameMonth(firstDay, day);
+  HebYearLabel1->setText(text(hebrewHeaderText(firstDay, lastDay)));
   for (int i = 0; i < 2; ++i)
     if (yieldOvertaken(render)) return;
 
@@ -515,15 +519,9 @@ void MonthPage::showMonth(int32_t gregorianMonth, int32_t gregorianYear, bool in
   updateTabStop();
 }
 
-void MonthPage::nameMonth(const CalendarDay& firstDay, const CalendarDay& lastDay) {
+void MonthPage::renderFailed(const CalendarDay& firstDay, const CalendarDay& lastDay,
+                             bool gridHadFocus) {
   HebYearLabel1->setText(text(hebrewHeaderText(firstDay, lastDay)));
-  Grid->setAccessibleName(text(monthSpokenText(firstDay, lastDay)));
-}
-
-void MonthPage::renderFailed(const CalendarDay& firstDay, int32_t days, bool gridHadFocus) {
-  CalendarDay lastDay = firstDay;
-  for (int32_t d = 1; d < days; ++d) lastDay.nextDay();
-  nameMonth(firstDay, lastDay);
   if (gridHadFocus) MonthComboBox1->setFocus();
 }
 

@@ -99,8 +99,7 @@ class MonthPage : public QWidget {
   void markSelection();
   // Headers of the asked month when the render stopped at its first day: they name what the
   // controls hold. The focus the hidden grid had goes to the month drop-down.
-  void renderFailed(const CalendarDay& firstDay, int32_t days, bool gridHadFocus);
-  void nameMonth(const CalendarDay& firstDay, const CalendarDay& lastDay);
+  void renderFailed(const CalendarDay& firstDay, const CalendarDay& lastDay, bool gridHadFocus);
   // The selected box is the one stop of the Tab key in the grid; before any, the first Saturday.
   void updateTabStop();
   // Arrows, Page Up, Page Down and Home in box n; false for any other key.

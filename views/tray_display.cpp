@@ -133,13 +133,11 @@ bool TrayDisplay::eventFilter(QObject* watched, QEvent* event) {
     restoreWindow();
     return true;
   }
-  // The icon's own window in the panel, named for a screen reader; over D-Bus the panel names the
-  // icon by the application.
-  if (event->type() == QEvent::Show && watched->inherits("QSystemTrayIconSys")) {
-    auto* icon = static_cast<QWidget*>(watched);
-    icon->setWindowTitle(kApplicationTitle);
-    icon->setAccessibleName(kApplicationTitle);
-  }
+  // The icon's own window, embedded in the panel, which names it to a screen reader by its title
+  // (Qt leaves embedded windows out of the program's own accessible tree); over D-Bus the panel
+  // names the icon by the application's name.
+  if (event->type() == QEvent::Show && watched->inherits("QSystemTrayIconSys"))
+    static_cast<QWidget*>(watched)->setWindowTitle(kApplicationTitle);
   if (watched != &window_) return QObject::eventFilter(watched, event);
 
   switch (event->type()) {
