@@ -197,9 +197,9 @@ TEST_F(CliIcsTest, FailuresExitNonZeroWithTheirText) {
       {"--month 1 --year 9999 --months 13 --out c.ics", 1, "Year out of range\n"},
       {"--month 1 --year 2007 --months 1 --out " + placeFile, 1, "Bad filename or path\n"},
       {"--month 1 --year 2007 --months 1 --out " + missingFolder, 1,
-       "tevorin-cli ics: Cannot create file '" + missingFolder + "'\n"},
+       "tevorin-cli ics: Cannot create file '" + missingFolder + "': No such file or directory\n"},
       {"--month 1 --year 2007 --months 1 --out " + folder, 1,
-       "tevorin-cli ics: Cannot create file '" + folder + "'\n"},
+       "tevorin-cli ics: Cannot create file '" + folder + "': Is a directory\n"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.args);
@@ -218,8 +218,8 @@ TEST_F(CliIcsTest, WriteFailureHalfWayKeepsTheEarlierFile) {
   const auto result = run("--month 1 --year 2007 --months 12 --sun --out calendar.ics",
                           std::string(kEpoch) + "trap '' XFSZ; ulimit -f 40; ");
   EXPECT_EQ(result.exitCode, 1);
-  EXPECT_THAT(result.err,
-              EndsWith("tevorin-cli ics: Cannot write file '" + output.string() + "'\n"));
+  EXPECT_THAT(result.err, EndsWith("tevorin-cli ics: Cannot write file '" + output.string() +
+                                   "': File too large\n"));
   EXPECT_THAT(result.err, Not(HasSubstr("Generating process done")));
   EXPECT_EQ(readFile(output), "an earlier calendar");
   EXPECT_EQ(folderEntries(outputDir), std::set<std::string>{"calendar.ics"});

@@ -487,7 +487,7 @@ TEST_F(GeneratePageTest, ErrorsEndTheRunWithoutTheClosingSteps) {
       {[missingIcs](GeneratePageTest& t) {
          t.page->PathEdit1->setText(QString::fromStdString(missingIcs));
        },
-       "Cannot create file '" + missingIcs + "'",
+       "Cannot create file '" + missingIcs + "': No such file or directory",
        {kReady}},
       {[](GeneratePageTest& t) { std::filesystem::remove(t.programDir / "Parsh.htm"); },
        "Cannot copy '" + (programDir / "Parsh.htm").string() + "' file to '" +
