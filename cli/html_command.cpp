@@ -12,15 +12,9 @@ namespace tevorin::cli {
 int runHtml(std::span<const std::string_view> args, std::ostream&, std::ostream& err) {
   const MonthRunArguments run = parseMonthRunArguments(args);
   HtmlCalendarRequest request;
-  request.startMonth = run.startMonth;
-  request.startYear = run.startYear;
-  request.monthCountText = run.monthCountText;
+  static_cast<MonthRun&>(request) = run.months;
   request.outputPath = run.outputPath;
-  request.inIsrael = run.inIsrael;
-  request.ashkenaziNames = run.ashkenaziNames;
   request.programDir = dataDir();
-  request.place = run.place.numbers;
-  request.placeName = run.place.displayText;
 
   const auto outcome =
       writeHtmlCalendar(request, [&err](std::string_view text) { err << text << '\n'; });

@@ -23,13 +23,7 @@ int runIcs(std::span<const std::string_view> args, std::ostream& out, std::ostre
   const IcsEventKinds& kinds = request.kinds;
   if (!kinds.holidays && !kinds.portions && !kinds.omer && !kinds.sunTimes && !kinds.hebrewDates)
     throw UsageError("--no-holidays, --no-portions and --no-omer leave no events to write");
-  request.startMonth = run.startMonth;
-  request.startYear = run.startYear;
-  request.monthCountText = run.monthCountText;
-  request.inIsrael = run.inIsrael;
-  request.ashkenaziNames = run.ashkenaziNames;
-  request.place = run.place.numbers;
-  request.placeName = run.place.displayText;
+  static_cast<MonthRun&>(request) = run.months;
   request.stamp = icsStampNow();
 
   const LogLine log = [&err](std::string_view text) { err << text << '\n'; };

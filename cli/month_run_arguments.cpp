@@ -64,16 +64,19 @@ MonthRunArguments parseMonthRunArguments(std::span<const std::string_view> args,
   }
   const CommandLine line = parseCommandLine(rest);
   refuseOperands(line);
-  run.startMonth = wholeNumber("--month", required(options, "--month"), 1, 12);
-  run.startYear =
+  MonthRun& months = run.months;
+  months.startMonth = wholeNumber("--month", required(options, "--month"), 1, 12);
+  months.startYear =
       wholeNumber("--year", required(options, "--year"), std::numeric_limits<int32_t>::min(),
                   std::numeric_limits<int32_t>::max());
-  run.monthCountText = required(options, "--months");
-  wholeNumber("--months", run.monthCountText, 1, kMaxMonthCount);
+  months.monthCountText = required(options, "--months");
+  wholeNumber("--months", months.monthCountText, 1, kMaxMonthCount);
   run.outputPath = required(options, "--out");
-  run.inIsrael = line.options.inIsrael;
-  run.ashkenaziNames = line.options.ashkenaziNames;
-  run.place = choosePlace(options, line);
+  months.inIsrael = line.options.inIsrael;
+  months.ashkenaziNames = line.options.ashkenaziNames;
+  const NamedPlace place = choosePlace(options, line);
+  months.place = place.numbers;
+  months.placeName = place.displayText;
   return run;
 }
 

@@ -7,18 +7,16 @@
 #include <vector>
 
 #include "cli/command_line.h"
+#include "publish/month_run.h"
 
 namespace tevorin::cli {
 
 // What the commands that write a run of months (html, ics) read from their command line.
 struct MonthRunArguments {
-  int32_t startMonth = 1;           // 1..12
-  int32_t startYear = 0;            // any whole number; the writer refuses what it cannot do
-  std::string_view monthCountText;  // a whole number within 1..kMaxMonthCount
+  // The start year may be any whole number (the writer refuses what it cannot do), the count one
+  // within 1..kMaxMonthCount.
+  MonthRun months;
   std::string_view outputPath;
-  bool inIsrael = false;
-  bool ashkenaziNames = false;
-  NamedPlace place;
   std::vector<std::string_view> flags;  // those of the command's own flags that were given
 
   bool given(std::string_view flag) const;

@@ -66,14 +66,8 @@ bool namesIcsFile(const QLineEdit* path) {
 // the sun times.
 IcsCalendarRequest icsRequestFor(const HtmlCalendarRequest& document) {
   IcsCalendarRequest request;
+  static_cast<MonthRun&>(request) = document;
   request.kinds.sunTimes = true;
-  request.startMonth = document.startMonth;
-  request.startYear = document.startYear;
-  request.monthCountText = document.monthCountText;
-  request.placeName = document.placeName;
-  request.place = document.place;
-  request.inIsrael = document.inIsrael;
-  request.ashkenaziNames = document.ashkenaziNames;
   request.stamp = icsStampNow();
   return request;
 }

@@ -10,16 +10,9 @@
 namespace tevorin {
 
 // One run of the writer, every input already read from where the user gave it.
-struct HtmlCalendarRequest {
-  int32_t startMonth = 1;  // 1..12
-  int32_t startYear = 2007;
-  // Read as a whole number before anything is written; shown unchanged in the progress lines.
-  std::string monthCountText;
-  std::string outputPath;  // may be relative to the current directory
-  std::string placeName;   // written into every caption, "&", "<" and ">" escaped
-  GeoLocation place;
-  bool inIsrael = false;
-  bool ashkenaziNames = false;
+// The place name is written into every caption with "&", "<" and ">" escaped.
+struct HtmlCalendarRequest : MonthRun {
+  std::string outputPath;            // may be relative to the current directory
   std::filesystem::path programDir;  // holds "Parsh.htm"
 };
 

@@ -21,15 +21,8 @@ struct IcsEventKinds {
 };
 
 // One run of the iCalendar writer, every input already read from where the user gave it.
-struct IcsCalendarRequest {
-  int32_t startMonth = 1;  // 1..12
-  int32_t startYear = 2007;
-  // Read as a whole number before anything is written; shown unchanged in the progress lines.
-  std::string monthCountText;
-  std::string placeName;  // names the calendar; bytes that are no UTF-8 are written as U+FFFD
-  GeoLocation place;
-  bool inIsrael = false;
-  bool ashkenaziNames = false;
+// The place name names the calendar; bytes that are no UTF-8 are written as U+FFFD.
+struct IcsCalendarRequest : MonthRun {
   IcsEventKinds kinds;
   int64_t stamp = 0;  // DTSTAMP of every event, in seconds since 1970-01-01 00:00 UTC
 };

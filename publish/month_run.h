@@ -6,9 +6,23 @@
 #include <string>
 #include <string_view>
 
+#include "sun/location_list.h"
+
 namespace tevorin {
 
 // What the writers of a run of months share: the limits, the log and its lines, the output path.
+
+// The months of a run and what the texts of its days depend on, every input already read.
+struct MonthRun {
+  int32_t startMonth = 1;  // 1..12
+  int32_t startYear = 2007;
+  // Read as a whole number before anything is written; shown unchanged in the progress lines.
+  std::string monthCountText;
+  std::string placeName;  // as the place file writes it; each writer makes it safe for its format
+  GeoLocation place;
+  bool inIsrael = false;
+  bool ashkenaziNames = false;
+};
 
 // The most months the Generate page and the command line put into one file.
 inline constexpr int32_t kMaxMonthCount = 1000;
