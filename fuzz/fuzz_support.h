@@ -1,5 +1,6 @@
 #pragma once
 
+#include <fuzzer/FuzzedDataProvider.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -7,6 +8,8 @@
 #include <filesystem>
 #include <string>
 #include <system_error>
+
+#include "common/number_text.h"
 
 namespace tevorin::fuzz {
 
@@ -37,6 +40,15 @@ inline const std::filesystem::path& scratchFolder() {
     return path;
   }();
   return *folder;
+}
+
+// A number as the place files hold it, read as the program reads them.
+inline double placeNumber(FuzzedDataProvider& in) {
+  try {
+    return parseFloat(in.ConsumeRandomLengthString(24));
+  } catch (const ConversionError&) {
+    return 0;
+  }
 }
 
 }  // namespace tevorin::fuzz

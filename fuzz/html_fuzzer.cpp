@@ -37,15 +37,6 @@ std::string placeLine(std::string text) {
   return text;
 }
 
-// A number as the place files hold it, read as the program reads them.
-double placeNumber(FuzzedDataProvider& in) {
-  try {
-    return tevorin::parseFloat(in.ConsumeRandomLengthString(24));
-  } catch (const tevorin::ConversionError&) {
-    return 0;
-  }
-}
-
 std::size_t occurrences(std::string_view text, std::string_view part) {
   std::size_t count = 0;
   for (std::size_t at = text.find(part); at != std::string_view::npos; at = text.find(part, at + 1))
@@ -69,7 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   request.startYear = in.ConsumeIntegral<int32_t>();
   request.monthCountText = in.ConsumeRandomLengthString(16);
   request.placeName = placeLine(in.ConsumeRandomLengthString(256));
-  request.place = {placeNumber(in), placeNumber(in), placeNumber(in)};
+  request.place = {tevorin::fuzz::placeNumber(in), tevorin::fuzz::placeNumber(in),
+                   tevorin::fuzz::placeNumber(in)};
   request.inIsrael = in.ConsumeBool();
   request.ashkenaziNames = in.ConsumeBool();
   request.outputPath = (dir / "calendar.html").string();

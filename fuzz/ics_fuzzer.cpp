@@ -14,6 +14,7 @@
 #include "common/number_text.h"
 #include "fuzz/fuzz_support.h"
 #include "publish/ics_writer.h"
+#include "tests/support/ics_text.h"
 
 namespace {
 
@@ -56,28 +57,6 @@ bool clean(std::string_view text) {
   return wholeUtf8(text);
 }
 
-std::string unescaped(std::string_view value) {
-  std::string text;
-  for (std::size_t i = 0; i < value.size(); ++i) {
-    if (value[i] == '\\' && i + 1 < value.size()) {
-      ++i;
-      text += value[i] == 'n' || value[i] == 'N' ? '\n' : value[i];
-    } else {
-      text += value[i];
-    }
-  }
-  return text;
-}
-
-// A number as the place files hold it, read as the program reads them.
-double placeNumber(FuzzedDataProvider& in) {
-  try {
-    return tevorin::parseFloat(in.ConsumeRandomLengthString(24));
-  } catch (const tevorin::ConversionError&) {
-    return 0;
-  }
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -85,7 +64,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   tevorin::IcsCalendarRequest request;
   request.monthCountText = in.ConsumeRandomLengthString(16);
   request.placeName = in.ConsumeRandomLengthString(256);
-  request.place = {placeNumber(in), placeNumber(in), placeNumber(in)};
+  request.place = {tevorin::fuzz::placeNumber(in), tevorin::fuzz::placeNumber(in),
+                   tevorin::fuzz::placeNumber(in)};
   request.startMonth = in.ConsumeIntegral<int32_t>();
   request.startYear = in.ConsumeIntegral<int32_t>();
   request.inIsrael = in.ConsumeBool();
@@ -150,7 +130,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     begins += line == "BEGIN:VEVENT" ? 1 : 0;
     ends += line == "END:VEVENT" ? 1 : 0;
     if (line.starts_with("UID:")) FUZZ_CHECK(uids.insert(line).second);
-    if (line.starts_with("X-WR-CALNAME:")) name = unescaped(line.substr(13));
+    if (line.starts_with("X-WR-CALNAME:")) name = tevorin::testing::unescapedText(line.substr(13));
   }
   FUZZ_CHECK(begins == ends && begins == uids.size());
   if (clean(request.placeName)) {
