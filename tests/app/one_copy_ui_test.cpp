@@ -24,6 +24,21 @@ class OneCopyTest : public ::testing::Test {
     ::setenv("XDG_RUNTIME_DIR", runtime_.c_str(), 1);
   }
 
+  // A later start with the same settings asks the listening first copy once, and is answered.
+  void expectAShowRequestFromALaterCopy(OneCopy& first) {
+    QSignalSpy shown(&first, &OneCopy::showRequested);
+    OneCopy later(settings_);
+    ASSERT_FALSE(later.isFirst());
+    // The later copy waits for the answer that the first gives from its event loop.
+    std::future<bool> asked =
+        std::async(std::launch::async, [&] { return later.askFirstToShow(); });
+    while (asked.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready)
+      QTest::qWait(10);
+    EXPECT_TRUE(asked.get());
+    if (shown.isEmpty()) shown.wait(1000);
+    EXPECT_EQ(shown.count(), 1);
+  }
+
   testing::ScratchFolder scratch_;
   const fs::path runtime_ = scratch_.path() / "run";
   const fs::path settings_ = scratch_.path() / "tvrn.ini";
@@ -33,17 +48,7 @@ TEST_F(OneCopyTest, ALaterCopyWithTheSameSettingsAsksTheFirstForItsWindow) {
   OneCopy first(settings_);
   ASSERT_TRUE(first.isFirst());
   first.listen();
-  QSignalSpy shown(&first, &OneCopy::showRequested);
-
-  OneCopy later(settings_);
-  ASSERT_FALSE(later.isFirst());
-  // The later copy waits for the answer that the first gives from its event loop.
-  std::future<bool> asked = std::async(std::launch::async, [&] { return later.askFirstToShow(); });
-  while (asked.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready)
-    QTest::qWait(10);
-  EXPECT_TRUE(asked.get());
-  if (shown.isEmpty()) shown.wait(1000);
-  EXPECT_EQ(shown.count(), 1);
+  expectAShowRequestFromALaterCopy(first);
 }
 
 TEST_F(OneCopyTest, OtherSettingsFilesRunSideBySide) {
@@ -68,15 +73,7 @@ TEST_F(OneCopyTest, AfterTheFirstHasEndedTheNextStartIsFirstAndAnswers) {
   OneCopy next(settings_);
   ASSERT_TRUE(next.isFirst());
   next.listen();
-  QSignalSpy shown(&next, &OneCopy::showRequested);
-
-  OneCopy later(settings_);
-  std::future<bool> asked = std::async(std::launch::async, [&] { return later.askFirstToShow(); });
-  while (asked.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready)
-    QTest::qWait(10);
-  EXPECT_TRUE(asked.get());
-  if (shown.isEmpty()) shown.wait(1000);
-  EXPECT_EQ(shown.count(), 1);
+  expectAShowRequestFromALaterCopy(next);
 }
 
 TEST_F(OneCopyTest, ACopyThatDoesNotAnswerIsReported) {
