@@ -158,6 +158,19 @@ void refuseOperands(const CommandLine& line) {
     throw UsageError("unexpected argument '" + std::string(line.operands.front()) + "'");
 }
 
+std::optional<std::string_view> placeIndexOption(const OptionValues& options,
+                                                 const CommandLine& line) {
+  const auto index = options.value("--place");
+  if (index && line.placeNumbersGiven)
+    throw UsageError("--place and --lat, --lon, --utc exclude each other");
+  return index;
+}
+
+void finishOutput(std::ostream& out) {
+  out.flush();
+  if (!out) throw std::runtime_error("the output could not be written");
+}
+
 std::filesystem::path dataDir() {
   return dataFolder(programFolder());
 }

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <initializer_list>
 #include <optional>
+#include <ostream>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -61,6 +62,13 @@ OptionValues takeOptionValues(std::span<const std::string_view> args,
 
 // Throws UsageError naming the first operand, for commands that take none.
 void refuseOperands(const CommandLine& line);
+
+// The --place value; none without it. Throws UsageError when --lat, --lon and --utc are given too.
+std::optional<std::string_view> placeIndexOption(const OptionValues& options,
+                                                 const CommandLine& line);
+
+// Flushes out; throws std::runtime_error when what was printed did not all reach it.
+void finishOutput(std::ostream& out);
 
 // The folder of the place files and the portions page: beside the program, or installed.
 std::filesystem::path dataDir();

@@ -1,7 +1,6 @@
 #include <algorithm>
 #include <charconv>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -59,10 +58,7 @@ int runDays(std::span<const std::string_view> args, std::ostream& out, std::ostr
   const OptionValues taken = takeOptionValues(args, {"--place"});
   const CommandLine line = parseCommandLine(taken.rest);
   if (line.operands.size() != 2) throw UsageError("needs two dates, FROM and TO (YYYY-MM-DD)");
-  const auto placeIndex = taken.value("--place");
-  if (line.placeNumbersGiven && placeIndex) {
-    throw UsageError("--place and --lat, --lon, --utc exclude each other");
-  }
+  const auto placeIndex = placeIndexOption(taken, line);
   DayOptions options = line.options;
   const GregorianDate from = parseIsoDate(line.operands[0]);
   const GregorianDate to = parseIsoDate(line.operands[1]);
@@ -87,8 +83,7 @@ int runDays(std::span<const std::string_view> args, std::ostream& out, std::ostr
     day.nextDay();
   }
   writeBlock();
-  out.flush();
-  if (!out) throw std::runtime_error("the output could not be written");
+  finishOutput(out);
   return 0;
 }
 

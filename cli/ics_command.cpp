@@ -1,6 +1,5 @@
 #include <ostream>
 #include <span>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -34,8 +33,7 @@ int runIcs(std::span<const std::string_view> args, std::ostream& out, std::ostre
         request,
         [&out](std::string_view bytes) {
           out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-          out.flush();
-          if (!out) throw std::runtime_error("the output could not be written");
+          finishOutput(out);
         },
         log);
   } else {

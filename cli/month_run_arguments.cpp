@@ -33,9 +33,8 @@ std::string_view required(const OptionValues& options, std::string_view option) 
 
 // The place of the captions and sun times: a line of the place files, or the given numbers.
 NamedPlace choosePlace(const OptionValues& options, const CommandLine& line) {
-  const auto index = options.value("--place");
+  const auto index = placeIndexOption(options, line);
   if (!line.placeNumbersGiven) return placeFromFiles(index);
-  if (index) throw UsageError("--place and --lat, --lon, --utc exclude each other");
   const GeoLocation& numbers = line.options.place;
   return {numbers, decimalText(numbers.latitude) + ", " + decimalText(numbers.longitude)};
 }

@@ -41,8 +41,7 @@ int runPlaces(std::span<const std::string_view> args, std::ostream& out, std::os
         << entry(list.latitudes, index) << '\t' << entry(list.longitudes, index) << '\t'
         << entry(list.utcOffsets, index) << '\n';
   }
-  out.flush();
-  if (!out) throw std::runtime_error("the output could not be written");
+  finishOutput(out);
   return 0;
 }
 

@@ -1,6 +1,5 @@
 #include <ostream>
 #include <span>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -20,10 +19,7 @@ int runToday(std::span<const std::string_view> args, std::ostream& out, std::ost
   const OptionValues options = takeOptionValues(args, {"--place"});
   const CommandLine line = parseCommandLine(options.rest);
   refuseOperands(line);
-  const auto placeIndex = options.value("--place");
-  if (line.placeNumbersGiven && placeIndex) {
-    throw UsageError("--place and --lat, --lon, --utc exclude each other");
-  }
+  const auto placeIndex = placeIndexOption(options, line);
   // Given numbers name no place, so the text ends with " @ " as for a place without a name.
   const NamedPlace place =
       line.placeNumbersGiven ? NamedPlace{line.options.place, ""} : placeFromFiles(placeIndex);
@@ -34,8 +30,7 @@ int runToday(std::span<const std::string_view> args, std::ostream& out, std::ost
   for (char& c : text)
     if (c == '\r') c = '\n';
   out << text << '\n';
-  out.flush();
-  if (!out) throw std::runtime_error("the output could not be written");
+  finishOutput(out);
   return 0;
 }
 
