@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <optional>
-#include <stdexcept>
 #include <system_error>
 
 #include "calendar/calendar_day.h"
@@ -11,7 +10,6 @@
 #include "calendar/omer.h"
 #include "calendar/portions.h"
 #include "common/file_error.h"
-#include "common/number_text.h"
 #include "common/plain_text.h"
 #include "common/product.h"
 #include "common/replacement_file.h"
@@ -185,16 +183,11 @@ void copyPortionsPage(const std::filesystem::path& programDir,
 }  // namespace
 
 RunOutcome writeHtmlCalendar(const HtmlCalendarRequest& request, const LogLine& log) {
-  const int32_t monthCount = parseInteger(request.monthCountText);
-  if (request.startMonth < 1 || request.startMonth > 12)
-    throw std::invalid_argument("start month outside 1..12");
-  if (!staysInSafeYears(request.startMonth, request.startYear, monthCount)) {
-    log(kYearOutOfRange);
-    return RunOutcome::Refused;
-  }
-  const auto path = fullOutputPath(request.outputPath);
-  if (path.empty() || takesThePortionsCopysPlace(path) ||
-      namesAFileOfTheProgram(path, request.programDir)) {
+  const auto monthCount = checkedMonthCount(request, log);
+  if (!monthCount) return RunOutcome::Refused;
+  const auto path = checkedOutputPath(request.outputPath, request.programDir, log);
+  if (path.empty()) return RunOutcome::Refused;
+  if (takesThePortionsCopysPlace(path)) {
     log(kBadFilename);
     return RunOutcome::Refused;
   }
@@ -205,7 +198,7 @@ RunOutcome writeHtmlCalendar(const HtmlCalendarRequest& request, const LogLine& 
                      request.inIsrael);
   std::string out(kDocumentHead);
   out += kBodyOpening;
-  for (int32_t table = 1; table <= monthCount; ++table) {
+  for (int32_t table = 1; table <= *monthCount; ++table) {
     appendMonthTable(out, cursor, request);
     file.write(out);
     out.clear();

@@ -287,17 +287,10 @@ void appendDayEvents(std::string& out, EventWriter& events, const CalendarDay& d
 }
 
 // The month count, or none once the refusal is logged; nothing has been touched yet either way.
-std::optional<int32_t> checkedMonthCount(const IcsCalendarRequest& request, const LogLine& log) {
-  const int32_t monthCount = parseInteger(request.monthCountText);
-  if (request.startMonth < 1 || request.startMonth > 12)
-    throw std::invalid_argument("start month outside 1..12");
+std::optional<int32_t> checkedRun(const IcsCalendarRequest& request, const LogLine& log) {
   if (request.stamp < 0 || request.stamp > kLastStamp)
     throw std::invalid_argument("DTSTAMP outside 1970..9999");
-  if (!staysInSafeYears(request.startMonth, request.startYear, monthCount)) {
-    log(kYearOutOfRange);
-    return std::nullopt;
-  }
-  return monthCount;
+  return checkedMonthCount(request, log);
 }
 
 void writeMonths(const IcsCalendarRequest& request, int32_t monthCount, const IcsSink& sink,
@@ -327,7 +320,7 @@ void writeMonths(const IcsCalendarRequest& request, int32_t monthCount, const Ic
 
 RunOutcome writeIcsCalendar(const IcsCalendarRequest& request, const IcsSink& sink,
                             const LogLine& log) {
-  const auto monthCount = checkedMonthCount(request, log);
+  const auto monthCount = checkedRun(request, log);
   if (!monthCount) return RunOutcome::Refused;
   log(kStartingToGenerate);
   writeMonths(request, *monthCount, sink, log);
@@ -337,13 +330,10 @@ RunOutcome writeIcsCalendar(const IcsCalendarRequest& request, const IcsSink& si
 
 RunOutcome writeIcsCalendarFile(const IcsCalendarRequest& request, std::string_view outputPath,
                                 const std::filesystem::path& programDir, const LogLine& log) {
-  const auto monthCount = checkedMonthCount(request, log);
+  const auto monthCount = checkedRun(request, log);
   if (!monthCount) return RunOutcome::Refused;
-  const auto path = fullOutputPath(outputPath);
-  if (path.empty() || namesAFileOfTheProgram(path, programDir)) {
-    log(kBadFilename);
-    return RunOutcome::Refused;
-  }
+  const auto path = checkedOutputPath(outputPath, programDir, log);
+  if (path.empty()) return RunOutcome::Refused;
   ReplacementFile file(path);
   log(kStartingToGenerate);
   writeMonths(

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -43,20 +44,24 @@ enum class RunOutcome {
 // "3 of 12 months was generated", the count as the user typed it.
 std::string progressLine(int32_t month, std::string_view monthCountText);
 
-// The last year the run shows stays where the engine is exact.
-bool staysInSafeYears(int32_t startMonth, int32_t startYear, int32_t monthCount);
+// The run's month count, read before anything is touched; none once kYearOutOfRange is logged,
+// for a run whose last year leaves the years where the engine is exact. Throws ConversionError for
+// a count that is not a whole number and std::invalid_argument for a start month outside 1..12.
+std::optional<int32_t> checkedMonthCount(const MonthRun& run, const LogLine& log);
 
 // The ready-made portions page beside the program.
 inline constexpr char kPortionsPageSource[] = "Parsh.htm";
 
-// Whether path names one of the files beside the program that it reads (the portions page, the
-// place files), through a link, in other letter case, or still missing: written over, the program
-// would lose it while the run reports success.
-bool namesAFileOfTheProgram(const std::filesystem::path& path,
-                            const std::filesystem::path& programDir);
-
 // The full form of a path the user typed (relative paths start at the current directory); empty
 // when there is nothing to expand.
 std::filesystem::path fullOutputPath(std::string_view pathText);
+
+// fullOutputPath of the output path; empty once kBadFilename is logged, for a path with nothing
+// to expand or one that names a file beside the program that it reads (the portions page, the place
+// files) through a link, in other letter case, or still missing: written over, the program would
+// lose it while the run reports success.
+std::filesystem::path checkedOutputPath(std::string_view pathText,
+                                        const std::filesystem::path& programDir,
+                                        const LogLine& log);
 
 }  // namespace tevorin
