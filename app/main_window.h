@@ -13,7 +13,6 @@ class QTabBar;
 namespace tevorin {
 
 class AboutPage;
-class SettingsFile;
 class GeneratePage;
 class LocationGroup;
 class MonthPage;

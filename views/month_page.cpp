@@ -449,8 +449,7 @@ void MonthPage::showMonth(int32_t gregorianMonth, int32_t gregorianYear, bool in
 
   MonthLabel1->setText(text(monthHeaderText(day)));
 
-  CalendarDay lastDay = day;
-  for (int32_t d = 1; d < days; ++d) lastDay.nextDay();
+  const CalendarDay lastDay(gregorianMonth, days, gregorianYear, ashkenaziNames, inIsrael);
   Grid->setAccessibleName(text(monthSpokenText(day, lastDay)));
 
   // A hidden box must not pass the focus on to its neighbours: each would show its stale detail.
