@@ -65,9 +65,7 @@ QAccessibleInterface* dayAccessible(const QString& className, QObject* object) {
 }  // namespace
 
 void installDayAccessibility() {
-  static bool installed = false;
-  if (!installed) QAccessible::installFactory(dayAccessible);
-  installed = true;
+  [[maybe_unused]] static const bool installed = (QAccessible::installFactory(dayAccessible), true);
 }
 
 DayBox::DayBox(QWidget* parent) : QTextEdit(parent) {

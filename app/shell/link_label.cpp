@@ -37,9 +37,8 @@ QAccessibleInterface* linkAccessible(const QString& className, QObject* object) 
 
 LinkLabel::LinkLabel(const QString& text, const QString& spokenName, QWidget* parent)
     : QLabel(text, parent) {
-  static bool factoryInstalled = false;
-  if (!factoryInstalled) QAccessible::installFactory(linkAccessible);
-  factoryInstalled = true;
+  [[maybe_unused]] static const bool factoryInstalled =
+      (QAccessible::installFactory(linkAccessible), true);
   setFocusPolicy(Qt::StrongFocus);
   setAccessibleName(spokenName);
   frameWhenFocused(this);
