@@ -25,6 +25,7 @@ void setColour(QWidget* widget, QPalette::ColorRole role, QRgb colour);
 void paintPageBackground(QWidget* page);
 // A label of the page: its text colour, character height in pixels and weight.
 QLabel* pageLabel(const QString& text, QRgb colour, int pixels, bool bold, QWidget* parent);
+// The same look for a label made elsewhere (a link, say); its text is shown as written.
 void styleLabel(QLabel* label, QRgb colour, int pixels, bool bold);
 // The maker's address, underlined at the foot of a page, a link reachable from the keyboard; the
 // window answers its click, Enter or Space.
