@@ -10,6 +10,7 @@
 #include "sun/sun_times.h"
 #include "tests/support/cli_run.h"
 #include "tests/support/scratch_folder.h"
+#include "tests/support/shipped_places.h"
 
 namespace tevorin {
 namespace {
@@ -34,8 +35,7 @@ class CliHtmlTest : public ::testing::Test {
     std::filesystem::create_directories(programDir);
     std::filesystem::create_directories(outputDir);
     testing::copyBuiltCli(programDir);
-    for (const char* file : kPlaceFiles)
-      std::filesystem::copy_file(std::filesystem::path(TEVORIN_BIN_DIR) / file, programDir / file);
+    testing::copyShippedPlaces(programDir);
     writeFile(programDir / "Parsh.htm", kPortionsPage);
   }
 

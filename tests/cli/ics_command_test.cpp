@@ -9,6 +9,7 @@
 #include "tests/support/cli_run.h"
 #include "tests/support/ics_reading.h"
 #include "tests/support/scratch_folder.h"
+#include "tests/support/shipped_places.h"
 
 namespace tevorin {
 namespace {
@@ -44,14 +45,12 @@ std::string calendarName(const std::string& file) {
 
 class CliIcsTest : public ::testing::Test {
  protected:
-  // A copy of the built program with the real place files, so that a run that wrote over them
-  // would cost no other test its places.
+  // A copy of the built program with the real place files.
   void SetUp() override {
     std::filesystem::create_directories(programDir);
     std::filesystem::create_directories(outputDir);
     testing::copyBuiltCli(programDir);
-    for (const char* file : kPlaceFiles)
-      std::filesystem::copy_file(std::filesystem::path(TEVORIN_BIN_DIR) / file, programDir / file);
+    testing::copyShippedPlaces(programDir);
   }
   void TearDown() override { icalendar.check(); }
 

@@ -13,7 +13,7 @@
 #include <thread>
 #include <vector>
 
-#include "sun/location_list.h"
+#include "tests/support/shipped_places.h"
 
 namespace tevorin::testing {
 
@@ -22,7 +22,7 @@ inline void copyBuiltProgram(const std::filesystem::path& folder) {
   const std::filesystem::path bin = TEVORIN_BIN_DIR;
   std::filesystem::create_directories(folder);
   std::filesystem::copy_file(bin / "tevorin", folder / "tevorin");
-  for (const char* name : kPlaceFiles) std::filesystem::copy_file(bin / name, folder / name);
+  copyShippedPlaces(folder);
   std::filesystem::copy_file(bin / "Parsh.htm", folder / "Parsh.htm");
 }
 

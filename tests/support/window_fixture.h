@@ -11,6 +11,7 @@
 #include "sun/location_list.h"
 #include "tests/support/error_recorder.h"
 #include "tests/support/scratch_folder.h"
+#include "tests/support/shipped_places.h"
 
 namespace tevorin::testing {
 
@@ -26,10 +27,7 @@ class WindowTest : public ErrorRecordingTest {
   std::string readFile(const std::string& name) const { return testing::readFile(dir_ / name); }
 
   // The place files that ship with the program.
-  void copyShippedPlaces() const {
-    for (const char* name : kPlaceFiles)
-      fs::copy_file(fs::path(TEVORIN_BIN_DIR) / name, dir_ / name);
-  }
+  void copyShippedPlaces() const { testing::copyShippedPlaces(dir_); }
 
   // Three small places: "Alpha, A" (1.5, 10.25, 2), "Beta, B" (-2.5, -20, -5), "Gamma, C" (3, 30,
   // 0).
