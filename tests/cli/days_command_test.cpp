@@ -151,16 +151,4 @@ TEST(Cli, WithoutAKnownCommandNamesTheFaultThenShowsUsage) {
   }
 }
 
-// A full disk, or no output at all: a closed stdout stays a failure although the program puts a
-// descriptor in its place.
-TEST(CliDays, OutputThatCannotBeWrittenIsAFailure) {
-  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
-  for (const char* redirection : {">/dev/full", ">&-"}) {
-    SCOPED_TRACE(redirection);
-    const CliRun run = runCli(std::string("days 2007-01-01 2007-12-31 ") + redirection);
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.err, "tevorin-cli days: the output could not be written\n");
-  }
-}
-
 }  // namespace

@@ -224,16 +224,5 @@ TEST_F(CliIcsTest, WriteFailureHalfWayKeepsTheEarlierFile) {
   EXPECT_EQ(folderEntries(outputDir), std::set<std::string>{"calendar.ics"});
 }
 
-TEST_F(CliIcsTest, OutputThatCannotBeWrittenIsAFailure) {
-  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
-  for (const char* redirection : {">/dev/full", ">&-"}) {
-    SCOPED_TRACE(redirection);
-    const auto result = run(std::string("--month 1 --year 2007 --months 2 --out - ") + redirection);
-    EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.err,
-              "Starting to generate...\ntevorin-cli ics: the output could not be written\n");
-  }
-}
-
 }  // namespace
 }  // namespace tevorin

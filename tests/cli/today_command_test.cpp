@@ -69,16 +69,6 @@ TEST(CliToday, RefusesWhatItCannotFollow) {
   }
 }
 
-TEST(CliToday, OutputThatCannotBeWrittenIsAFailure) {
-  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
-  for (const char* redirection : {">/dev/full", ">&-"}) {
-    SCOPED_TRACE(redirection);
-    const CliRun run = runCli(std::string("today ") + redirection);
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.err, "tevorin-cli today: the output could not be written\n");
-  }
-}
-
 // The program beside place files that cannot give today's place.
 class CliTodayPlaceFiles : public ::testing::Test {
  protected:
