@@ -1,21 +1,18 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <fstream>
-#include <random>
 #include <string>
 
 #include "publish/html_writer.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 
 // A run the size of the page's limit: 1000 months, one document and its portions page.
 void BM_WriteHtmlCalendar(benchmark::State& state) {
-  std::random_device random;
-  const auto folder =
-      std::filesystem::temp_directory_path() / ("tevorin-bench-" + std::to_string(random()));
-  std::filesystem::create_directories(folder);
-  std::ofstream(folder / "Parsh.htm") << "<HTML></HTML>\r\n";
+  const tevorin::testing::ScratchFolder scratch;
+  const std::filesystem::path& folder = scratch.path();
+  tevorin::testing::writeFile(folder / "Parsh.htm", "<HTML></HTML>\r\n");
 
   tevorin::HtmlCalendarRequest request;
   request.startMonth = 1;
@@ -27,7 +24,6 @@ void BM_WriteHtmlCalendar(benchmark::State& state) {
   request.programDir = folder;
   for (auto _ : state) tevorin::writeHtmlCalendar(request, [](std::string_view) {});
   state.counters["bytes"] = double(std::filesystem::file_size(folder / "calendar.html"));
-  std::filesystem::remove_all(folder);
 }
 BENCHMARK(BM_WriteHtmlCalendar)->Arg(12)->Arg(1000)->Unit(benchmark::kMillisecond);
 

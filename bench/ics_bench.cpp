@@ -1,20 +1,18 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <random>
 #include <string>
 
 #include "publish/ics_writer.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 
 // The page's limit of 1000 months with holidays, portions and the Omer, and ten years with the
 // sun times as well, each written into a file.
 void BM_WriteIcsCalendar(benchmark::State& state) {
-  std::random_device random;
-  const auto folder =
-      std::filesystem::temp_directory_path() / ("tevorin-bench-" + std::to_string(random()));
-  std::filesystem::create_directories(folder);
+  const tevorin::testing::ScratchFolder scratch;
+  const std::filesystem::path& folder = scratch.path();
   const auto path = folder / "calendar.ics";
 
   tevorin::IcsCalendarRequest request;
@@ -27,7 +25,6 @@ void BM_WriteIcsCalendar(benchmark::State& state) {
   for (auto _ : state)
     tevorin::writeIcsCalendarFile(request, path.string(), folder, [](std::string_view) {});
   state.counters["bytes"] = double(std::filesystem::file_size(path));
-  std::filesystem::remove_all(folder);
 }
 BENCHMARK(BM_WriteIcsCalendar)
     ->ArgNames({"months", "sun"})
