@@ -5,11 +5,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <string>
 
+#include "tests/support/scoped_variable.h"
 #include "tests/support/scratch_folder.h"
 
 namespace tevorin {
@@ -17,6 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
+using testing::ScopedVariable;
 using testing::ScratchFolder;
 using testing::writeFile;
 
@@ -78,20 +79,6 @@ TEST(SettingsLocation, BesideAPortableProgramThatCanWriteThereElseInTheUsersFold
     EXPECT_EQ(found.readFrom, root / c.readFrom);
   }
 }
-
-// Sets or clears an environment variable for one scope.
-class ScopedVariable {
- public:
-  ScopedVariable(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    value ? ::setenv(name, value, 1) : ::unsetenv(name);
-  }
-  ~ScopedVariable() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
 
 TEST(SettingsLocation, TheRunsFactsComeFromTheEnvironmentAndTheFolder) {
   const ScratchFolder scratch;

@@ -14,11 +14,9 @@
 #include <QSignalBlocker>
 #include <QTest>
 #include <QToolButton>
-#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -32,6 +30,7 @@
 #include "tests/support/ics_reading.h"
 #include "tests/support/modal_dialog.h"
 #include "tests/support/qt_application.h"
+#include "tests/support/scoped_variable.h"
 #include "tests/support/scratch_folder.h"
 
 namespace tevorin {
@@ -340,9 +339,7 @@ TEST_F(GeneratePageTest, GenerateWritesTheDocumentAndLogsEachStep) {
 // The same months, place, rules, day texts and log as a document, as events of the user's own
 // calendar; no portions page goes beside it.
 TEST_F(GeneratePageTest, PathEndingInIcsWritesAnIcalendarFile) {
-  const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
-  const std::optional<std::string> previousEpoch = epoch ? std::optional(epoch) : std::nullopt;
-  ::setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
+  const testing::ScopedVariable epoch("SOURCE_DATE_EPOCH", "1700000000");
   testing::IcalendarReading icalendar;
   for (const char* name : {"year.ics", "YEAR.ICS", "Year.Ics"}) {
     SCOPED_TRACE(name);
@@ -381,10 +378,6 @@ TEST_F(GeneratePageTest, PathEndingInIcsWritesAnIcalendarFile) {
     std::filesystem::remove(path);
   }
   EXPECT_EQ(folderEntries(here), std::set<std::string>{"program"});
-  if (previousEpoch)
-    ::setenv("SOURCE_DATE_EPOCH", previousEpoch->c_str(), 1);
-  else
-    ::unsetenv("SOURCE_DATE_EPOCH");
   icalendar.check();
 }
 

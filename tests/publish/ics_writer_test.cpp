@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
-#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -15,6 +14,7 @@
 #include "common/file_error.h"
 #include "common/number_text.h"
 #include "tests/support/ics_reading.h"
+#include "tests/support/scoped_variable.h"
 #include "tests/support/scratch_folder.h"
 
 namespace tevorin {
@@ -449,10 +449,7 @@ TEST_F(IcsWriterTest, StampIsWrittenInUtc) {
 }
 
 TEST(IcsStampTest, SourceDateEpochGivesTheStamp) {
-  const char* previous = std::getenv("SOURCE_DATE_EPOCH");
-  const std::optional<std::string> saved = previous ? std::optional(previous) : std::nullopt;
-
-  ::setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
+  const testing::ScopedVariable epoch("SOURCE_DATE_EPOCH", "1700000000");
   EXPECT_EQ(icsStampNow(), 1700000000);
   ::setenv("SOURCE_DATE_EPOCH", "0", 1);
   EXPECT_EQ(icsStampNow(), 0);
@@ -462,8 +459,6 @@ TEST(IcsStampTest, SourceDateEpochGivesTheStamp) {
   }
   ::unsetenv("SOURCE_DATE_EPOCH");
   EXPECT_GT(icsStampNow(), 1700000000);  // the clock
-
-  if (saved) ::setenv("SOURCE_DATE_EPOCH", saved->c_str(), 1);
 }
 
 TEST_F(IcsWriterTest, LogsAsTheDocumentWriterDoes) {
