@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -10,14 +9,8 @@ namespace {
 
 using tevorin::testing::beforeUsage;
 using tevorin::testing::CliRun;
+using tevorin::testing::lines;
 using tevorin::testing::runCli;
-
-std::vector<std::string> lines(const std::string& text) {
-  std::vector<std::string> result;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) result.push_back(line);
-  return result;
-}
 
 TEST(CliDays, PrintsOneLinePerDayWithSevenColumns) {
   struct Row {

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -11,14 +10,8 @@ namespace {
 
 using testing::beforeUsage;
 using testing::CliRun;
+using testing::lines;
 using testing::runCli;
-
-std::vector<std::string> lines(const std::string& text) {
-  std::vector<std::string> result;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) result.push_back(line);
-  return result;
-}
 
 TEST(CliPlaces, PrintsIndexNameCoordinatesAndOffsetOfEveryMatch) {
   struct Row {

@@ -6,7 +6,9 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "tests/support/scratch_folder.h"
 
@@ -41,6 +43,14 @@ inline CliRun runCli(const std::string& arguments,
   run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   run.err = readFile(errFile);
   return run;
+}
+
+// The lines of a program's output, each without its line break.
+inline std::vector<std::string> lines(const std::string& text) {
+  std::vector<std::string> result;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) result.push_back(line);
+  return result;
 }
 
 // What a refused command line prints on stderr before the usage line of the command that follows
