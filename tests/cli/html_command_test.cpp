@@ -8,9 +8,9 @@
 
 #include "sun/location_list.h"
 #include "sun/sun_times.h"
+#include "tests/support/cli_copy.h"
 #include "tests/support/cli_run.h"
 #include "tests/support/scratch_folder.h"
-#include "tests/support/shipped_places.h"
 
 namespace tevorin {
 namespace {
@@ -21,33 +21,24 @@ using testing::folderEntries;
 using ::testing::HasSubstr;
 using ::testing::Not;
 using testing::readFile;
-using testing::ScratchFolder;
 using ::testing::StartsWith;
 using testing::writeFile;
 
 constexpr std::string_view kPortionsPage = "<HTML>portions</HTML>\r\n";
 
-// A copy of the built program with the real place files and a portions page of its own, so each
-// test controls what lies beside the program.
-class CliHtmlTest : public ::testing::Test {
+// The copy of the program beside a portions page of its own.
+class CliHtmlTest : public testing::CliCopyTest {
  protected:
   void SetUp() override {
-    std::filesystem::create_directories(programDir);
-    std::filesystem::create_directories(outputDir);
-    testing::copyBuiltCli(programDir);
-    testing::copyShippedPlaces(programDir);
+    CliCopyTest::SetUp();
     writeFile(programDir / "Parsh.htm", kPortionsPage);
   }
 
-  // Runs `tevorin-cli html args` in the output folder; shell is put before the program.
+  // Runs `tevorin-cli html args`; shell is put before the program.
   CliRun run(const std::string& args, const std::string& shell = "") const {
-    return testing::runCli("html " + args, programDir,
-                           "cd '" + outputDir.string() + "' && " + shell);
+    return runInOutputDir("html " + args, shell);
   }
 
-  ScratchFolder scratch;
-  std::filesystem::path programDir = scratch.path() / "program";
-  std::filesystem::path outputDir = scratch.path() / "web";
   std::filesystem::path output = outputDir / "calendar.html";
 };
 

@@ -6,10 +6,10 @@
 #include <string>
 
 #include "sun/location_list.h"
+#include "tests/support/cli_copy.h"
 #include "tests/support/cli_run.h"
 #include "tests/support/ics_reading.h"
 #include "tests/support/scratch_folder.h"
-#include "tests/support/shipped_places.h"
 
 namespace tevorin {
 namespace {
@@ -23,7 +23,6 @@ using ::testing::IsEmpty;
 using ::testing::Not;
 using testing::readFile;
 using testing::readIcs;
-using testing::ScratchFolder;
 using ::testing::StartsWith;
 using testing::unescapedText;
 using testing::writeFile;
@@ -43,21 +42,13 @@ std::string calendarName(const std::string& file) {
   return unescapedText(readIcs(file).properties["X-WR-CALNAME"]);
 }
 
-class CliIcsTest : public ::testing::Test {
+class CliIcsTest : public testing::CliCopyTest {
  protected:
-  // A copy of the built program with the real place files.
-  void SetUp() override {
-    std::filesystem::create_directories(programDir);
-    std::filesystem::create_directories(outputDir);
-    testing::copyBuiltCli(programDir);
-    testing::copyShippedPlaces(programDir);
-  }
   void TearDown() override { icalendar.check(); }
 
-  // Runs `tevorin-cli ics args` in the output folder; shell is put before the program.
+  // Runs `tevorin-cli ics args`; shell is put before the program.
   CliRun run(const std::string& args, const std::string& shell = kEpoch) const {
-    return testing::runCli("ics " + args, programDir,
-                           "cd '" + outputDir.string() + "' && " + shell);
+    return runInOutputDir("ics " + args, shell);
   }
 
   // The file of a run that is expected to succeed, read by python3-icalendar at the end.
@@ -69,9 +60,6 @@ class CliIcsTest : public ::testing::Test {
     return file;
   }
 
-  ScratchFolder scratch;
-  std::filesystem::path programDir = scratch.path() / "program";
-  std::filesystem::path outputDir = scratch.path() / "out";
   std::filesystem::path output = outputDir / "calendar.ics";
   testing::IcalendarReading icalendar;
 };
