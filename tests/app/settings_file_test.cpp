@@ -18,6 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
+using testing::fileErrorOf;
 using testing::fileErrorWithoutRoot;
 using testing::folderEntries;
 using testing::readFile;
@@ -119,16 +120,6 @@ class SettingsFileDisk : public ::testing::Test {
  protected:
   size_t entries() const { return folderEntries(dir_).size(); }
 
-  // The text of the write's FileError, "" when it wrote.
-  static std::string failedWrite(const SettingsFile& settings, const fs::path& file) {
-    try {
-      settings.write(file);
-    } catch (const FileError& error) {
-      return error.what();
-    }
-    return "";
-  }
-
   ScratchFolder scratch_;
   const fs::path& dir_ = scratch_.path();
 };
@@ -138,7 +129,7 @@ TEST_F(SettingsFileDisk, WriteReplacesTheWholeFileAndLeavesNoTemporary) {
   writeFile(file, "[Location]\nListCountry=3\n[Mine]\nA=1\n");
   SettingsFile settings = SettingsFile::read(file);
   settings.setValue("Location", "ListCountry", "4");
-  ASSERT_EQ(failedWrite(settings, file), "");
+  ASSERT_EQ(fileErrorOf([&] { settings.write(file); }), "");
   EXPECT_EQ(readFile(file), "[Location]\r\nListCountry=4\r\n[Mine]\r\nA=1\r\n");
   EXPECT_EQ(entries(), 1u);
   EXPECT_EQ(SettingsFile::read(file).value("mine", "a", ""), "1");
@@ -152,7 +143,7 @@ TEST_F(SettingsFileDisk, FailedWriteLeavesTheOldFileAsItWas) {
   settings.setValue("Mine", "Long", std::string(100, 'x'));
   {
     const testing::FileSizeLimit fullDisk(64);
-    EXPECT_EQ(failedWrite(settings, file),
+    EXPECT_EQ(fileErrorOf([&] { settings.write(file); }),
               "Cannot write file '" + file.string() + "': File too large");
   }
   EXPECT_EQ(readFile(file), "[Location]\nListCountry=3\n");
@@ -204,7 +195,7 @@ TEST_F(SettingsFileDisk, FailedRenameRemovesTheTemporary) {
   fs::create_directories(file / "inside");
   SettingsFile settings;
   settings.setValue("Location", "ListCountry", "4");
-  EXPECT_EQ(failedWrite(settings, file),
+  EXPECT_EQ(fileErrorOf([&] { settings.write(file); }),
             "Cannot create file '" + file.string() + "': Is a directory");
   EXPECT_TRUE(fs::is_directory(file / "inside"));
   EXPECT_EQ(entries(), 1u);
@@ -226,7 +217,7 @@ TEST_F(SettingsFileDisk, ReadOnlyFileIsNotWrittenOver) {
 TEST_F(SettingsFileDisk, WriteIntoAMissingFolderFails) {
   SettingsFile settings;
   settings.setValue("Location", "ListCountry", "4");
-  EXPECT_EQ(failedWrite(settings, dir_ / "gone" / "tvrn.ini"),
+  EXPECT_EQ(fileErrorOf([&] { settings.write(dir_ / "gone" / "tvrn.ini"); }),
             "Cannot create file '" + (dir_ / "gone" / "tvrn.ini").string() +
                 "': No such file or directory");
   EXPECT_FALSE(fs::exists(dir_ / "gone"));
