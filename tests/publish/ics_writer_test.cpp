@@ -361,8 +361,7 @@ TEST_F(IcsWriterTest, LinesAreFoldedAt75OctetsWithoutSplittingACharacter) {
     const std::string file = generate(run);
 
     const auto lines = physicalLines(file);
-    std::size_t breaks = 0;
-    for (const char c : file) breaks += c == '\n' ? 1 : 0;
+    const std::size_t breaks = std::count(file.begin(), file.end(), '\n');
     EXPECT_EQ(lines.size(), breaks);  // every line break is CR LF
     EXPECT_EQ(std::count(file.begin(), file.end(), '\r'), breaks);
     for (const auto line : lines) {
