@@ -1,9 +1,9 @@
 #include "common/replacement_file.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <regex>
 #include <set>
 #include <string>
 
@@ -110,9 +110,8 @@ TEST(ReplacementFileTest, TemporaryNameTellsWhatItIs) {
   ReplacementFile file(folder.path() / "calendar.html");
   const auto entries = folderEntries(folder.path());
   ASSERT_EQ(entries.size(), 1u);
-  EXPECT_TRUE(
-      std::regex_match(*entries.begin(), std::regex(R"(calendar\.html\.tevorin-[0-9a-f]{8}\.tmp)")))
-      << *entries.begin();
+  EXPECT_THAT(*entries.begin(),
+              ::testing::MatchesRegex(R"(calendar\.html\.tevorin-[0-9a-f]{8}\.tmp)"));
 }
 
 // File systems take names of up to 255 bytes; the temporary name must fit beside any of them.
