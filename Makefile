@@ -9,7 +9,8 @@ FUZZ_SMOKE_SECONDS ?= 5
 BUILD_PACKAGES   := cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev libgmock-dev \
                     libbenchmark-dev fonts-dejavu-core faketime clang libclang-rt-14-dev xvfb \
                     python3-icalendar
-RUN_PACKAGES     := xvfb xauth x11-utils xdotool imagemagick xdg-utils
+# run-deps installs BUILD_PACKAGES first, Xvfb among them (the tests start it too).
+RUN_PACKAGES     := xauth x11-utils xdotool imagemagick xdg-utils
 PACKAGE_PACKAGES := dpkg-dev file
 
 # Installs the Debian packages named in $(1) that are missing: as root, through sudo, or, without
